@@ -1,0 +1,45 @@
+#pragma once
+
+#include <compare>
+#include <string>
+#include <string_view>
+
+namespace host {
+
+/// A host text: GB18030 bytes (identical to GBK on every GBK character).
+/// Comparisons are byte-wise and lengths count bytes; the empty text and the
+/// absent text are the same thing.
+class Text final
+{
+public:
+    Text() = default;
+
+    /// Wraps bytes that are already GB18030.
+    static Text fromBytes(std::string bytes);
+    /// Converts UTF-8 (source literals, the toolkit's strings) to a host text.
+    static Text fromUtf8(std::string_view utf8);
+
+    /// The GB18030 bytes.
+    const std::string& bytes() const { return m_bytes; }
+    /// The same text as UTF-8, for the toolkit and for diagnostics.
+    std::string toUtf8() const;
+
+    /// Number of bytes (a GBK double-byte character counts 2).
+    int length() const { return static_cast<int>(m_bytes.size()); }
+    bool isEmpty() const { return m_bytes.empty(); }
+
+    Text& operator+=(const Text& other);
+    friend Text operator+(Text left, const Text& right) { return left += right; }
+    friend bool operator==(const Text&, const Text&) = default;
+    friend std::strong_ordering operator<=>(const Text&, const Text&) = default;
+
+private:
+    explicit Text(std::string bytes) : m_bytes(std::move(bytes)) {}
+
+    std::string m_bytes;
+};
+
+/// Shorthand for literals written in UTF-8 source: "开启"_t.
+Text operator""_t(const char* utf8, std::size_t size);
+
+} // namespace host
