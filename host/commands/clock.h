@@ -1,0 +1,37 @@
+#pragma once
+
+// The clock commands. A DateTime counts days since 1899-12-30 00:00 local
+// time, its fraction being the time of day; the program works in whole
+// seconds. `now` reads a clock that tests replace with setClock.
+
+#include "host/value.h"
+
+#include <cstdint>
+#include <functional>
+
+class QDateTime;
+
+namespace host {
+
+/// The current local time in whole seconds, from the clock in use.
+DateTime now();
+
+/// Replaces the clock `now` reads; an empty function restores the system clock.
+void setClock(std::function<DateTime()> clock);
+
+/// The hour (0..23) of a moment, to the nearest second.
+std::int32_t hourOf(DateTime moment);
+/// The minute (0..59) of a moment, to the nearest second.
+std::int32_t minuteOf(DateTime moment);
+/// The second (0..59) of a moment, to the nearest second.
+std::int32_t secondOf(DateTime moment);
+
+/// The moment of a local calendar date and time of day.
+DateTime dateTimeOf(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
+/// A moment as a local QDateTime, to the nearest second.
+QDateTime toQDateTime(DateTime moment);
+/// A local QDateTime as a moment; milliseconds are dropped.
+DateTime fromQDateTime(const QDateTime& moment);
+
+} // namespace host
