@@ -1,0 +1,153 @@
+#include "host/sound/soundservice.h"
+
+#include "host/codec.h"
+#include "host/sound/filedescriptor.h"
+#include "host/sound/moduleloader.h"
+#include "host/sound/playercomponent.h"
+#include "host/sound/soundlog.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+namespace host {
+namespace {
+
+// The program's one current player and the component it comes from. Lives
+// until the program ends, when the last player is removed and the component
+// finalised.
+class SoundState final
+{
+public:
+    ~SoundState() { removeCurrentPlayer(); }
+
+    void removeCurrentPlayer()
+    {
+        if (!m_current)
+            return;
+        if (const auto remove = m_loader.lookup<sound::RemovePlayerFunction>("RemovePlayer"))
+            remove(m_current);
+        m_current = nullptr;
+    }
+
+    void play(const std::string& fileList, int playCount)
+    {
+        const auto create = m_loader.lookup<sound::CreatePlayerFunction>("CreatePlayer");
+        if (!create)
+            return;
+        m_current = create(fileList.c_str(), playCount);
+        if (!m_current)
+            return;
+        if (const auto newPlay = m_loader.lookup<sound::NewPlayFunction>("NewPlay"))
+            newPlay(m_current, nullptr, nullptr, 0);
+    }
+
+private:
+    sound::ModuleLoader m_loader {sound::playerModule()};
+    sound::PlayerHandle m_current = nullptr;
+};
+
+SoundState& soundState()
+{
+    static SoundState state;
+    return state;
+}
+
+void appendPath(std::string& fileList, const Text& path)
+{
+    if (path.isEmpty())
+        return;
+    fileList += path.bytes();
+    fileList += '\0';
+}
+
+bool writeAll(int descriptor, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        done += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+} // namespace
+
+void playFiles(std::optional<std::int32_t> playCount, const std::vector<PathArgument>& paths)
+{
+    SoundState& state = soundState();
+    state.removeCurrentPlayer();
+
+    int count = playCount.value_or(1);
+    if (count == 0)
+        return;
+    if (count < 0)
+        count = 0; // the player's word for endless
+
+    std::string fileList;
+    for (const PathArgument& argument : paths) {
+        if (const Text* path = std::get_if<Text>(&argument)) {
+            appendPath(fileList, *path);
+        } else {
+            for (const Text& element : std::get<std::vector<Text>>(argument))
+                appendPath(fileList, element);
+        }
+    }
+    if (fileList.empty())
+        return;
+    // The empty path that closes the list (c_str() adds the NUL that ends it).
+    fileList += '\0';
+    qCDebug(lcSound) << "playing" << paths.size() << "path arguments, count" << count;
+    state.play(fileList, count);
+}
+
+void playFiles(const std::vector<PathArgument>& paths)
+{
+    playFiles(std::nullopt, paths);
+}
+
+void stopAllSound()
+{
+    // The program starts no other sound than the current player's.
+    soundState().removeCurrentPlayer();
+}
+
+bool writeBytesToFile(const Text& path, const std::vector<Bytes>& arrays)
+{
+    if (path.isEmpty())
+        return false;
+    const std::string fileSystemPath = codec::toFileSystemPath(path);
+    // Non-blocking, so that a FIFO without a reader fails instead of waiting;
+    // only regular files are written.
+    sound::FileDescriptor file(
+        ::open(fileSystemPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644));
+    struct stat status {};
+    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        qCInfo(lcSound) << "cannot write" << fileSystemPath.c_str() << ":" << std::strerror(errno);
+        return false;
+    }
+    for (const Bytes& array : arrays) {
+        if (!writeAll(file.get(), array.data)) {
+            qCInfo(lcSound) << "writing" << fileSystemPath.c_str() << "failed:" << std::strerror(errno);
+            return false;
+        }
+    }
+    return file.close();
+}
+
+bool removeFile(const Text& path)
+{
+    if (path.isEmpty())
+        return false;
+    return ::unlink(codec::toFileSystemPath(path).c_str()) == 0;
+}
+
+} // namespace host

@@ -1,0 +1,110 @@
+// Plays the built-in sound through the real output (libout123 on PulseAudio)
+// into a private null sink, and listens to the sink's monitor.
+
+#include "host/sound/builtinsound.h"
+#include "host/sound/soundservice.h"
+
+#include "pulseserver.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+
+using namespace host;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using soundtest::MonitorRecorder;
+
+namespace {
+
+// Well above the noise floor of a silent null sink (which is exactly 0), well
+// below the quietest note of the built-in sound.
+constexpr int loud = 1000;
+
+double milliseconds(Clock::duration duration)
+{
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+std::optional<Clock::time_point> firstLoud(const std::vector<MonitorRecorder::Piece>& pieces, Clock::time_point after)
+{
+    for (const auto& piece : pieces) {
+        if (piece.arrival >= after && piece.peak > loud)
+            return piece.arrival;
+    }
+    return std::nullopt;
+}
+
+class PulsePlaybackTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!soundtest::pulseAudioInstalled())
+            GTEST_SKIP() << "pulseaudio or parec is not installed";
+        m_server.emplace();
+        ASSERT_TRUE(m_server->waitUntilReady(10s)) << m_server->log();
+        setenv("PULSE_SERVER", m_server->address().c_str(), 1);
+        ASSERT_TRUE(writeBytesToFile(m_sound, {builtInSound()}));
+    }
+
+    void TearDown() override
+    {
+        stopAllSound();
+        unsetenv("PULSE_SERVER");
+    }
+
+    soundtest::TemporaryFolder m_folder;
+    const Text m_sound = Text::fromUtf8(m_folder.file("misc.mp3"));
+    std::optional<soundtest::PulseServer> m_server;
+};
+
+} // namespace
+
+TEST_F(PulsePlaybackTest, BuiltInSoundIsHeardAndStopsWithin50Milliseconds)
+{
+    const int runs = std::getenv("TIKORA_LATENCY_RUNS") ? std::atoi(std::getenv("TIKORA_LATENCY_RUNS")) : 1;
+    MonitorRecorder recorder(m_server->address());
+    // An idle sink's monitor starts late and in bursts; let it settle first.
+    std::this_thread::sleep_for(1500ms);
+    ASSERT_FALSE(firstLoud(recorder.pieces(), Clock::time_point()).has_value()) << "the null sink is not silent";
+
+    for (int run = 0; run < std::max(runs, 1); ++run) {
+        const Clock::time_point played = Clock::now();
+        playFiles({m_sound});
+        const double requestTime = milliseconds(Clock::now() - played);
+        EXPECT_LT(requestTime, 50.0);
+
+        std::optional<Clock::time_point> heard;
+        ASSERT_TRUE(soundtest::waitUntil([&] { return (heard = firstLoud(recorder.pieces(), played)).has_value(); },
+                                         3s))
+            << m_server->log();
+
+        // Stop while the chime's second note rings.
+        std::this_thread::sleep_until(*heard + 900ms);
+        const Clock::time_point stopped = Clock::now();
+        ASSERT_TRUE(firstLoud(recorder.pieces(), stopped - 100ms).has_value()) << "no sound just before the stop";
+        stopAllSound();
+        const double stopCall = milliseconds(Clock::now() - stopped);
+
+        std::this_thread::sleep_for(600ms);
+        const auto pieces = recorder.pieces();
+        Clock::time_point lastLoud = stopped;
+        std::size_t framesAfter = 0;
+        for (const auto& piece : pieces) {
+            if (piece.arrival < stopped)
+                continue;
+            framesAfter += piece.frames;
+            if (piece.peak > loud)
+                lastLoud = piece.arrival;
+        }
+        // The recording went on after the stop, and was silent from 50 ms on.
+        EXPECT_GT(framesAfter, 44100u / 4);
+        const double stopLatency = milliseconds(lastLoud - stopped);
+        EXPECT_LE(stopLatency, 50.0);
+        std::printf("sound start latency %.1f ms, stop latency %.1f ms (request %.2f ms, stop call %.1f ms)\n",
+                    milliseconds(*heard - played), stopLatency, requestTime, stopCall);
+    }
+}

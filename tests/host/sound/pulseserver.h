@@ -1,0 +1,75 @@
+#pragma once
+
+// A private PulseAudio for tests: its own folder, its own socket, one null
+// sink, started and stopped by the test, touching nothing of the machine's.
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace soundtest {
+
+/// Whether the pulseaudio and parec programs are installed.
+bool pulseAudioInstalled();
+
+/// A PulseAudio daemon with a null sink named "tikora_null", anonymous access
+/// on its own socket, and no exit while idle. Stopped (and its folder
+/// removed) by the destructor.
+class PulseServer final
+{
+public:
+    PulseServer();
+    ~PulseServer();
+    PulseServer(const PulseServer&) = delete;
+    PulseServer& operator=(const PulseServer&) = delete;
+
+    /// Whether the daemon answers on its socket (waits up to timeout).
+    bool waitUntilReady(std::chrono::milliseconds timeout) const;
+    /// The server string for PULSE_SERVER.
+    std::string address() const { return "unix:" + m_socket; }
+    /// What the daemon wrote to its log, for failure messages.
+    std::string log() const;
+
+private:
+    std::string m_folder;
+    std::string m_socket;
+    pid_t m_pid = -1;
+};
+
+/// Records the null sink's monitor with parec at low latency, noting for every
+/// piece that arrives when it came and its peak amplitude.
+class MonitorRecorder final
+{
+public:
+    /// One read from parec.
+    struct Piece
+    {
+        std::chrono::steady_clock::time_point arrival;
+        int peak = 0;
+        std::size_t frames = 0;
+    };
+
+    explicit MonitorRecorder(const std::string& serverAddress);
+    ~MonitorRecorder();
+    MonitorRecorder(const MonitorRecorder&) = delete;
+    MonitorRecorder& operator=(const MonitorRecorder&) = delete;
+
+    /// Everything recorded so far.
+    std::vector<Piece> pieces() const;
+
+private:
+    void readPieces();
+
+    pid_t m_pid = -1;
+    int m_output = -1;
+    mutable std::mutex m_mutex;
+    std::vector<Piece> m_pieces;
+    std::thread m_reader;
+};
+
+} // namespace soundtest

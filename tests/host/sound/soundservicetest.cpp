@@ -1,0 +1,283 @@
+#include "host/sound/soundservice.h"
+
+#include "host/sound/builtinsound.h"
+#include "host/sound/capturelog.h"
+
+#include "mp3fixtures.h"
+#include "testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <thread>
+
+using namespace host;
+using namespace std::chrono_literals;
+using host::sound::CaptureLog;
+using soundtest::TemporaryFolder;
+using soundtest::millisecondsFor;
+using soundtest::waitUntil;
+
+namespace {
+
+// What a request may take on the UI thread at most: far less than any wait
+// for a file or a device, with room for a busy machine.
+constexpr double promptly = 100.0;
+
+Text path(const std::string& fileSystemPath)
+{
+    return Text::fromUtf8(fileSystemPath);
+}
+
+class SoundServiceTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { m_threadsBefore = soundtest::threadCount(); }
+
+    void TearDown() override
+    {
+        stopAllSound();
+        sound::setAudioOutputFactory({});
+    }
+
+    void capture(double speed)
+    {
+        m_log = std::make_unique<CaptureLog>(speed);
+        sound::setAudioOutputFactory(m_log->factory());
+    }
+
+    std::vector<CaptureLog::Segment> segments() const { return m_log->segments(); }
+
+    // The current player's worker is the only thread left once its pipeline is done.
+    bool pipelineEnds(std::chrono::milliseconds timeout) const
+    {
+        return waitUntil([&] { return soundtest::threadCount() <= m_threadsBefore + 1; }, timeout);
+    }
+
+    TemporaryFolder folder;
+    const std::string tone = folder.write("tone.mp3", soundtest::encodeMp3({.frames = 4000}));
+    const std::string other
+        = folder.write("other.mp3", soundtest::encodeMp3({.rate = 48000, .channels = 1, .frames = 5000}));
+    std::unique_ptr<CaptureLog> m_log;
+    int m_threadsBefore = 0;
+};
+
+} // namespace
+
+TEST_F(SoundServiceTest, CountOmittedPlaysTheListOnce)
+{
+    capture(0);
+    playFiles({path(tone), std::vector<Text> {path(other), Text(), path(tone)}});
+    ASSERT_TRUE(m_log->waitFor([](const auto& s) { return s.size() == 3 && s[2].closed; }, 2s));
+    std::this_thread::sleep_for(30ms);
+    const auto played = segments();
+    ASSERT_EQ(played.size(), 3u);
+    EXPECT_EQ(played[0].frames, 4000);
+    EXPECT_EQ(played[1].frames, 5000);
+    EXPECT_EQ(played[1].rate, 48000);
+    EXPECT_EQ(played[2].frames, 4000);
+}
+
+TEST_F(SoundServiceTest, NegativeCountRepeatsUntilStopAllSound)
+{
+    capture(8.0);
+    playFiles(-1, {path(tone)});
+    ASSERT_TRUE(m_log->waitFor([](const auto& s) { return s.size() >= 4; }, 2s));
+    EXPECT_LT(millisecondsFor([] { stopAllSound(); }), promptly);
+    const std::size_t count = segments().size();
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(segments().size(), count);
+    EXPECT_EQ(m_log->liveOutputs(), 0);
+    EXPECT_TRUE(soundtest::threadsSettleAt(m_threadsBefore));
+}
+
+TEST_F(SoundServiceTest, SecondRequestReplacesTheFirst)
+{
+    capture(1.0);
+    const std::string longer = folder.write("longer.mp3", soundtest::encodeMp3({.frames = 88200}));
+    playFiles({path(longer)});
+    ASSERT_TRUE(m_log->waitFor([](const auto& s) { return !s.empty() && s[0].frames > 0; }, 2s));
+    EXPECT_LT(millisecondsFor([&] { playFiles({path(other)}); }), promptly);
+    ASSERT_TRUE(m_log->waitFor([](const auto& s) { return s.size() == 2 && s[1].closed; }, 2s));
+    const auto played = segments();
+    EXPECT_TRUE(played[0].dropped);
+    EXPECT_LT(played[0].frames, 88200);
+    EXPECT_EQ(played[1].frames, 5000);
+}
+
+TEST_F(SoundServiceTest, CountZeroAndEmptyPathsOnlyStop)
+{
+    capture(1.0);
+    const std::string longer = folder.write("longer.mp3", soundtest::encodeMp3({.frames = 88200}));
+    const auto startLonger = [&] {
+        const std::size_t before = segments().size();
+        playFiles({path(longer)});
+        ASSERT_TRUE(m_log->waitFor([&](const auto& s) { return s.size() > before && s.back().frames > 0; }, 2s));
+    };
+
+    // Each request stops the sound playing and starts nothing new.
+    const auto expectOnlyStopped = [&](const char* request) {
+        EXPECT_TRUE(segments().back().closed) << request;
+        const int outputs = m_log->outputsCreated();
+        std::this_thread::sleep_for(50ms);
+        EXPECT_EQ(m_log->outputsCreated(), outputs) << request;
+    };
+    startLonger();
+    playFiles(0, {path(other)});
+    expectOnlyStopped("count 0");
+    startLonger();
+    playFiles({Text()});
+    expectOnlyStopped("empty path");
+    startLonger();
+    playFiles(3, {std::vector<Text> {Text(), Text()}});
+    expectOnlyStopped("array of empty paths");
+    EXPECT_TRUE(soundtest::threadsSettleAt(m_threadsBefore));
+}
+
+TEST_F(SoundServiceTest, FilesWithoutPlayableSoundAreSilentAndPrompt)
+{
+    capture(0);
+    const std::string mp3 = soundtest::encodeMp3({.frames = 4000});
+    const std::string fifo = folder.file("fifo.mp3");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"missing", folder.file("missing.mp3")},
+        {"directory", folder.path()},
+        {"fifo", fifo},
+        {"device", "/dev/zero"},
+        {"truncated", folder.write("truncated.mp3", mp3.substr(0, 300))},
+        {"8 kHz", folder.write("8k.mp3", soundtest::encodeMp3({.rate = 8000, .channels = 1, .frames = 8000}))},
+        {"zeros", folder.write("zeros.mp3", std::string(8 << 20, '\0'))},
+        {"empty", folder.write("empty.mp3", "")},
+        {"only tags", folder.write("tags.mp3", soundtest::id3v2Tag(3, true) + soundtest::id3v1Tag())},
+    };
+    for (const auto& [name, file] : cases) {
+        EXPECT_LT(millisecondsFor([&] { playFiles(-1, {path(file)}); }), promptly) << name;
+        EXPECT_TRUE(pipelineEnds(1s)) << name;
+        EXPECT_LT(millisecondsFor([] { stopAllSound(); }), promptly) << name;
+        EXPECT_TRUE(soundtest::threadsSettleAt(m_threadsBefore)) << name;
+    }
+    EXPECT_EQ(m_log->outputsCreated(), 0);
+}
+
+TEST_F(SoundServiceTest, GarbageEndsInBoundedTimeAndMemory)
+{
+    capture(0);
+    const std::string garbage = folder.write("random.mp3", soundtest::randomBytes(16 << 20, 7));
+    const std::string zeros = folder.write("zeros.mp3", std::string(16 << 20, '\0'));
+    for (const std::string& file : {garbage, zeros}) {
+        rusage before {};
+        getrusage(RUSAGE_SELF, &before);
+        const long long readBefore = soundtest::bytesRead();
+        playFiles(-1, {path(file)});
+        EXPECT_TRUE(pipelineEnds(2s)) << file;
+        rusage after {};
+        getrusage(RUSAGE_SELF, &after);
+        EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 8 * 1024) << file; // kilobytes
+        // The search gives up after a few megabytes, however long the file.
+        EXPECT_LT(soundtest::bytesRead() - readBefore, 6 << 20) << file;
+        stopAllSound();
+    }
+    // Random bytes may hold a few frames that decode, never a whole file of them.
+    std::int64_t frames = 0;
+    for (const auto& segment : segments())
+        frames += segment.frames;
+    EXPECT_LT(frames, 44100);
+}
+
+TEST_F(SoundServiceTest, TruncatedFilePlaysWhatItHasAndEnds)
+{
+    capture(0);
+    const std::string mp3 = soundtest::encodeMp3({.frames = 44100});
+    playFiles({path(folder.write("half.mp3", mp3.substr(0, mp3.size() / 2)))});
+    ASSERT_TRUE(m_log->waitFor([](const auto& s) { return s.size() == 1 && s[0].closed; }, 2s));
+    EXPECT_GT(segments()[0].frames, 15000);
+    EXPECT_LT(segments()[0].frames, 30000);
+}
+
+TEST_F(SoundServiceTest, TagsAroundTheAudioAreNotPlayed)
+{
+    capture(0);
+    const std::string tagged = folder.write(
+        "tagged.mp3", soundtest::id3v2Tag(3, true) + soundtest::encodeMp3({.frames = 6000}) + soundtest::id3v1Tag());
+    playFiles({path(tagged)});
+    ASSERT_TRUE(m_log->waitFor([](const auto& s) { return s.size() == 1 && s[0].closed; }, 2s));
+    EXPECT_EQ(segments()[0].frames, 6000);
+    EXPECT_TRUE(segments()[0].drained);
+}
+
+TEST(BuiltInSound, IsThirtySecondsOfMpeg1Layer3StereoThatGetsLouder)
+{
+    const Bytes sound = builtInSound();
+    ASSERT_GT(sound.data.size(), 100000u);
+    // The first frame header: MPEG-1 Layer III, 44.1 kHz, joint stereo.
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(sound.data[i]); };
+    EXPECT_EQ(byte(0), 0xFF);
+    EXPECT_EQ(byte(1) & 0xFE, 0xFA);
+    EXPECT_EQ((byte(2) >> 2) & 0x03, 0);
+    EXPECT_NE(byte(3) >> 6, 3);
+
+    CaptureLog log;
+    sound::setAudioOutputFactory(log.factory());
+    TemporaryFolder folder;
+    ASSERT_TRUE(writeBytesToFile(Text::fromUtf8(folder.file("misc.mp3")), {sound}));
+    playFiles({Text::fromUtf8(folder.file("misc.mp3"))});
+    ASSERT_TRUE(log.waitFor([](const auto& s) { return s.size() == 1 && s[0].closed; }, 5s));
+    stopAllSound();
+    sound::setAudioOutputFactory({});
+    const auto segment = log.segments().at(0);
+    EXPECT_EQ(segment.rate, 44100);
+    EXPECT_EQ(segment.channels, 2);
+    EXPECT_NEAR(segment.frames / 44100.0, 30.0, 1.0);
+    EXPECT_GT(segment.peak, 16000);
+}
+
+TEST(WriteBytesToFile, EmptyPathIsFalse)
+{
+    EXPECT_FALSE(writeBytesToFile(Text(), {builtInSound()}));
+}
+
+TEST(WriteBytesToFile, WritesExactlyTheBuiltInSound)
+{
+    TemporaryFolder folder;
+    const std::string file = folder.write("misc.mp3", std::string(1 << 20, 'x'));
+    EXPECT_TRUE(writeBytesToFile(Text::fromUtf8(file), {builtInSound()}));
+    EXPECT_EQ(soundtest::readFile(file), builtInSound().data);
+}
+
+TEST(WriteBytesToFile, WritesArraysInOrderInAPathOfAnyScript)
+{
+    TemporaryFolder folder;
+    const std::string file = folder.file("闹钟 ✓.mp3");
+    EXPECT_TRUE(writeBytesToFile(Text::fromUtf8(file), {Bytes {"ab"}, Bytes {}, Bytes {std::string("c\0d", 3)}}));
+    EXPECT_EQ(soundtest::readFile(file), std::string("abc\0d", 5));
+}
+
+TEST(WriteBytesToFile, UnwritablePlacesAreFalse)
+{
+    TemporaryFolder folder;
+    // Even root cannot write below a regular file, or into /proc.
+    const std::string plain = folder.write("plain", "x");
+    EXPECT_FALSE(writeBytesToFile(Text::fromUtf8(plain + "/misc.mp3"), {builtInSound()}));
+    EXPECT_FALSE(writeBytesToFile(Text::fromUtf8("/proc/misc.mp3"), {builtInSound()}));
+    EXPECT_FALSE(writeBytesToFile(Text::fromUtf8(folder.path()), {builtInSound()}));
+    // A FIFO without a reader is refused at once instead of waiting.
+    const std::string fifo = folder.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_LT(millisecondsFor([&] { EXPECT_FALSE(writeBytesToFile(Text::fromUtf8(fifo), {builtInSound()})); }),
+              promptly);
+}
+
+TEST(RemoveFile, DeletesAFileAndReportsFailure)
+{
+    TemporaryFolder folder;
+    const std::string file = folder.write("misc.mp3", "x");
+    EXPECT_TRUE(removeFile(Text::fromUtf8(file)));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_FALSE(removeFile(Text::fromUtf8(file)));
+    EXPECT_FALSE(removeFile(Text()));
+    EXPECT_FALSE(removeFile(Text::fromUtf8(folder.path())));
+}
