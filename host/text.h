@@ -1,6 +1,7 @@
 #pragma once
 
 #include <compare>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,12 @@ private:
 
     std::string m_bytes;
 };
+
+/// Prints a text as UTF-8 (test failure messages, diagnostics).
+inline void PrintTo(const Text& text, std::ostream* stream)
+{
+    *stream << '"' << text.toUtf8() << '"';
+}
 
 /// Shorthand for literals written in UTF-8 source: "开启"_t.
 Text operator""_t(const char* utf8, std::size_t size);

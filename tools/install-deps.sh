@@ -6,7 +6,7 @@ set -euo pipefail
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libmpg123-dev mpg123 fonts-noto-cjk)
 run_packages=(xvfb)
 test_packages=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
-               libfaketime faketime libmp3lame-dev lame sox)
+               libfaketime faketime libmp3lame-dev lame sox openbox wmctrl)
 
 case "${1:-run}" in
     run)  wanted=("${build_packages[@]}" "${run_packages[@]}") ;;

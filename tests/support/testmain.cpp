@@ -1,3 +1,5 @@
+#include "host/runtime.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,6 +10,9 @@ int main(int argc, char** argv)
     // Real widgets, no display needed.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::testing::InitGoogleTest(&argc, argv);
+    // Qt runs threads of its own; death tests must re-run the binary.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     QApplication application(argc, argv);
+    host::initialise();
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,18 @@
+// Tikora 闹钟: starts the host, loads the main window and runs until the
+// last window is gone.
+
+#include "host/runtime.h"
+#include "ui/main/mainwindowlayout.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    host::initialise();
+    host::registerWindow(MainWindow::layout());
+    host::registerWindow(SettingsWindow::layout());
+    host::loadStartWindow(MainWindow::id);
+    host::runMessageLoop();
+    return 0;
+}

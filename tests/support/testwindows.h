@@ -1,0 +1,20 @@
+#pragma once
+
+// Small window layouts for exercising the runtime, and helpers to drive the
+// event loop from tests.
+
+#include "host/layout.h"
+
+#include <functional>
+
+namespace testwindows {
+
+/// Pumps events until `done` holds or `timeoutMs` has passed; returns `done()`.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+/// Pumps events for `ms` milliseconds.
+void pump(int ms);
+/// Runs `action` from the event loop after `ms` milliseconds (so it can act
+/// while a nested loop runs).
+void later(int ms, std::function<void()> action);
+
+} // namespace testwindows

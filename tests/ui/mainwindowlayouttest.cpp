@@ -1,0 +1,185 @@
+#include "host/runtime.h"
+#include "host/widgets/reportlist.h"
+#include "ui/main/mainwindowlayout.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace host;
+
+namespace {
+
+class MainWindowLayout : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        registerWindow(MainWindow::layout());
+        registerWindow(SettingsWindow::layout());
+    }
+    void TearDown() override { detail::unloadAllWindows(); }
+
+    static Rect rectOf(UnitRef unit)
+    {
+        return Rect{readProperty(unit, prop::left).toInt(), readProperty(unit, prop::top).toInt(),
+                    readProperty(unit, prop::width).toInt(), readProperty(unit, prop::height).toInt()};
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowLayout, WindowIsCentredFixedAndNamed)
+{
+    ASSERT_TRUE(loadWindow(MainWindow::id));
+    QWidget* window = detail::unitWidget(MainWindow::window);
+    EXPECT_EQ(readProperty(MainWindow::window, prop::caption).toText(), " Tikora~闹钟  1.0"_t);
+    EXPECT_EQ(readProperty(MainWindow::window, prop::width).toInt(), 380);
+    EXPECT_EQ(readProperty(MainWindow::window, prop::height).toInt(), 215);
+    EXPECT_EQ(window->size(), QSize(374, 183));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());  // not resizable
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(readProperty(MainWindow::window, prop::left).toInt(), (screen.width() - 380) / 2);
+    EXPECT_EQ(readProperty(MainWindow::window, prop::top).toInt(), (screen.height() - 215) / 2);
+
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_EQ(QCoreApplication::applicationName(), QString("Tikora闹钟"));
+}
+
+TEST_F(MainWindowLayout, ClockFaceStartsAtZero)
+{
+    ASSERT_TRUE(loadWindow(MainWindow::id));
+    EXPECT_EQ(readProperty(MainWindow::编辑框1, prop::content).toText(), "00"_t);
+    EXPECT_EQ(readProperty(MainWindow::标签1, prop::caption).toText(), "："_t);
+    EXPECT_EQ(readProperty(MainWindow::编辑框2, prop::content).toText(), "00"_t);
+    EXPECT_EQ(readProperty(MainWindow::标签2, prop::caption).toText(), "："_t);
+    EXPECT_EQ(readProperty(MainWindow::编辑框3, prop::content).toText(), "00"_t);
+
+    // The user can put the caret into a digit box but not change it.
+    auto* hours = static_cast<QLineEdit*>(detail::unitWidget(MainWindow::编辑框1));
+    EXPECT_TRUE(hours->isReadOnly());
+    EXPECT_NE(hours->focusPolicy(), Qt::NoFocus);
+    QTest::keyClicks(hours, "12");
+    EXPECT_EQ(hours->text(), QString("00"));
+    EXPECT_EQ(hours->font().pixelSize(), 35);
+    EXPECT_TRUE(hours->font().bold());
+}
+
+TEST_F(MainWindowLayout, HiddenLabelsHoldTheirInitialCaptions)
+{
+    ASSERT_TRUE(loadWindow(MainWindow::id));
+    for (UnitRef unit : {MainWindow::标签_修改闹钟, MainWindow::标签_响铃}) {
+        EXPECT_EQ(readProperty(unit, prop::caption).toText(), "标签"_t);
+        EXPECT_FALSE(readProperty(unit, prop::visible).toBool());
+    }
+    const UnitRef mirrors[] = {MainWindow::标签_闹钟1, MainWindow::标签_闹钟2, MainWindow::标签_闹钟3,
+                               MainWindow::标签_闹钟4, MainWindow::标签_闹钟5};
+    for (int slot = 1; slot <= 5; ++slot) {
+        EXPECT_EQ(readProperty(mirrors[slot - 1], prop::caption).toText(), Text::fromBytes(std::to_string(slot)));
+        EXPECT_FALSE(readProperty(mirrors[slot - 1], prop::visible).toBool());
+    }
+}
+
+TEST_F(MainWindowLayout, UnitsSitAtTheirLayoutPositions)
+{
+    ASSERT_TRUE(loadWindow(MainWindow::id));
+    const struct
+    {
+        UnitRef unit;
+        Rect rect;
+        const char* text;
+    } expected[] = {
+        {MainWindow::标签5, {177, 167, 190, 16}, "Pelgrin工作室"},
+        {MainWindow::标签4, {5, 167, 176, 16}, "注意：目前仅支持 5个闹钟"},
+        {MainWindow::按钮_设置, {296, 8, 64, 32}, "设置"},
+        {MainWindow::按钮_添加, {224, 8, 64, 32}, "添加闹钟"},
+        {MainWindow::编辑框3, {144, 24, 50, 45}, "00"},
+        {MainWindow::编辑框2, {80, 24, 50, 45}, "00"},
+        {MainWindow::编辑框1, {16, 24, 50, 45}, "00"},
+        {MainWindow::超级列表框1, {5, 76, 363, 91}, ""},
+        {MainWindow::标签3, {16, 8, 80, 16}, "现在的时间："},
+        {MainWindow::标签2, {127, 16, 24, 48}, "："},
+        {MainWindow::标签1, {63, 16, 24, 48}, "："},
+        {MainWindow::标签_修改闹钟, {336, 56, 40, 16}, "标签"},
+        {MainWindow::标签_闹钟2, {224, 64, 24, 16}, "2"},
+    };
+    for (const auto& unit : expected) {
+        SCOPED_TRACE(unit.text);
+        EXPECT_EQ(rectOf(unit.unit), unit.rect);
+        EXPECT_EQ(readProperty(unit.unit, prop::caption).toText(), Text::fromUtf8(unit.text));
+        if (!readProperty(unit.unit, prop::visible).toBool())
+            continue;
+        // Every visible unit lies inside the client area.
+        EXPECT_LE(unit.rect.left + unit.rect.width, 374);
+        EXPECT_LE(unit.rect.top + unit.rect.height, 183);
+    }
+}
+
+TEST_F(MainWindowLayout, TimersAndMenu)
+{
+    ASSERT_TRUE(loadWindow(MainWindow::id));
+    EXPECT_EQ(readProperty(MainWindow::时钟1, prop::interval).toInt(), 0);
+    for (UnitRef slot : {MainWindow::时钟_闹钟1, MainWindow::时钟_闹钟2, MainWindow::时钟_闹钟3, MainWindow::时钟_闹钟4,
+                         MainWindow::时钟_闹钟5})
+        EXPECT_EQ(readProperty(slot, prop::interval).toInt(), 1000);
+
+    EXPECT_FALSE(readProperty(MainWindow::菜单, menuProp::visible).toBool());
+    EXPECT_EQ(readProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption).toText(), "启动/停止闹钟"_t);
+    EXPECT_EQ(readProperty(MainWindow::菜单_分隔1, menuProp::caption).toText(), "-"_t);
+    EXPECT_EQ(readProperty(MainWindow::菜单_修改闹钟设置, menuProp::caption).toText(), "修改闹钟设置"_t);
+    EXPECT_EQ(readProperty(MainWindow::菜单_分隔2, menuProp::caption).toText(), "-"_t);
+    EXPECT_EQ(readProperty(MainWindow::菜单_删除闹钟, menuProp::caption).toText(), "删除闹钟"_t);
+    for (UnitRef item : {MainWindow::菜单_启动停止闹钟, MainWindow::菜单_修改闹钟设置, MainWindow::菜单_删除闹钟}) {
+        EXPECT_FALSE(readProperty(item, menuProp::checked).toBool());
+        EXPECT_FALSE(readProperty(item, menuProp::disabled).toBool());
+    }
+    // The menu is data: nothing of it shows as a menu bar.
+    EXPECT_EQ(detail::unitWidget(MainWindow::菜单), nullptr);
+}
+
+TEST_F(MainWindowLayout, AlarmListHasSixColumns)
+{
+    ASSERT_TRUE(loadWindow(MainWindow::id));
+    auto* list = qobject_cast<ReportList*>(detail::unitWidget(MainWindow::超级列表框1));
+    ASSERT_NE(list, nullptr);
+    QHeaderView* header = list->horizontalHeader();
+    const char* headers[] = {"闹钟", "响铃", "状态", "备注", "音乐", "振动"};
+    const int widths[] = {50, 50, 135, 115, 0, 0};
+    ASSERT_EQ(header->count(), 6);
+    for (int column = 0; column < 6; ++column) {
+        EXPECT_EQ(header->model()->headerData(column, Qt::Horizontal).toString(), QString(headers[column]));
+        EXPECT_EQ(header->sectionSize(column), widths[column]) << column;
+    }
+    EXPECT_EQ(readProperty(MainWindow::超级列表框1, prop::currentRow).toInt(), -1);
+    EXPECT_EQ(listRowCount(MainWindow::超级列表框1), 0);
+}
+
+TEST_F(MainWindowLayout, SettingsWindowIsAPlaceholder)
+{
+    ASSERT_TRUE(loadWindow(SettingsWindow::id));
+    QWidget* window = detail::unitWidget(SettingsWindow::window);
+    EXPECT_EQ(readProperty(SettingsWindow::window, prop::caption).toText(), "设置"_t);
+    EXPECT_EQ(window->size(), QSize(281, 167));
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(readProperty(SettingsWindow::标签1, prop::disabled).toBool());
+    EXPECT_TRUE(readProperty(SettingsWindow::分组框1, prop::disabled).toBool());
+    EXPECT_TRUE(readProperty(SettingsWindow::组合框1, prop::disabled).toBool());
+    EXPECT_EQ(readProperty(SettingsWindow::组合框1, prop::caption).toText(), "默认"_t);
+    EXPECT_EQ(readProperty(SettingsWindow::标签1, prop::caption).toText(), "未开发！"_t);
+    EXPECT_EQ(readProperty(SettingsWindow::分组框1, prop::caption).toText(), "设置默认铃声"_t);
+    // The combo box sits inside its group box.
+    EXPECT_EQ(detail::unitWidget(SettingsWindow::组合框1)->parentWidget(), detail::unitWidget(SettingsWindow::分组框1));
+    EXPECT_EQ(rectOf(SettingsWindow::组合框1), (Rect{8, 20, 112, 20}));
+    EXPECT_FALSE(readProperty(SettingsWindow::标签3, prop::caption).toText().isEmpty());
+}

@@ -1,0 +1,137 @@
+#include "ui/main/mainwindowlayout.h"
+
+using namespace host;
+
+namespace MainWindow {
+namespace {
+
+constexpr Color kGrey{96, 96, 96};
+constexpr Color kBlack{0, 0, 0};
+constexpr Color kWhite{255, 255, 255};
+
+UnitLayout hiddenLabel(UnitRef ref, const char* name, Rect rect, const char* caption)
+{
+    return {.ref = ref, .name = name, .type = UnitType::Label, .rect = rect, .visible = false, .text = Text::fromUtf8(caption)};
+}
+
+UnitLayout footer(UnitRef ref, const char* name, Rect rect, const char* caption, std::array<Color, 3> ramp)
+{
+    return {.ref = ref, .name = name, .type = UnitType::Label, .rect = rect, .text = Text::fromUtf8(caption),
+            .textColor = kWhite, .shading = ramp, .alignment = HorizontalAlignment::Center};
+}
+
+UnitLayout menuItem(UnitRef ref, const char* name, const char* caption)
+{
+    return {.ref = ref, .name = name, .type = UnitType::Menu, .parent = 菜单.unit, .text = Text::fromUtf8(caption)};
+}
+
+UnitLayout timer(UnitRef ref, const char* name, Rect rect, int interval)
+{
+    return {.ref = ref, .name = name, .type = UnitType::Timer, .rect = rect, .visible = false, .interval = interval};
+}
+
+UnitLayout button(UnitRef ref, const char* name, Rect rect, const char* caption)
+{
+    return {.ref = ref, .name = name, .type = UnitType::Button, .rect = rect, .tabStop = true, .text = Text::fromUtf8(caption),
+            .alignment = HorizontalAlignment::Center};
+}
+
+// The clock digits: big, grey, read-only, on the window's own colour.
+UnitLayout digits(UnitRef ref, const char* name, Rect rect)
+{
+    return {.ref = ref, .name = name, .type = UnitType::EditBox, .rect = rect, .tabStop = true, .text = "00"_t,
+            .font = Font{"黑体"_t, 35, true}, .textColor = kGrey, .backgroundColor = kButtonFace,
+            .alignment = HorizontalAlignment::Center, .readOnly = true};
+}
+
+UnitLayout colon(UnitRef ref, const char* name, Rect rect)
+{
+    return {.ref = ref, .name = name, .type = UnitType::Label, .rect = rect, .text = "："_t, .font = Font{"黑体"_t, 48, true},
+            .textColor = kGrey};
+}
+
+WindowLayout build()
+{
+    WindowLayout window{.id = id, .name = "MainWindow", .caption = " Tikora~闹钟  1.0"_t, .outerWidth = 380, .outerHeight = 215,
+                        .left = 50, .top = 50, .centred = true, .minimiseButton = true, .iconResource = ":/tikora.ico"};
+    UnitLayout menu{.ref = 菜单, .name = "菜单", .type = UnitType::Menu, .visible = false, .text = "菜单"_t};
+    UnitLayout list{.ref = 超级列表框1, .name = "超级列表框1", .type = UnitType::ListView, .rect = {5, 76, 363, 91},
+                    .tabStop = true, .textColor = kGrey, .backgroundColor = kWhite,
+                    .columns = {{"闹钟"_t, 50}, {"响铃"_t, 50}, {"状态"_t, 135}, {"备注"_t, 115}, {"音乐"_t, 0}, {"振动"_t, 0}}};
+    UnitLayout heading{.ref = 标签3, .name = "标签3", .type = UnitType::Label, .rect = {16, 8, 80, 16}, .text = "现在的时间："_t,
+                       .textColor = kGrey};
+    window.units = {
+        hiddenLabel(标签_修改闹钟, "标签_修改闹钟", {336, 56, 40, 16}, "标签"),
+        footer(标签5, "标签5", {177, 167, 190, 16}, "Pelgrin工作室", {kGrey, kBlack, kBlack}),
+        footer(标签4, "标签4", {5, 167, 176, 16}, "注意：目前仅支持 5个闹钟", {kBlack, kBlack, kGrey}),
+        hiddenLabel(标签_响铃, "标签_响铃", {296, 48, 64, 16}, "标签"),
+        menu,
+        menuItem(菜单_启动停止闹钟, "菜单_启动停止闹钟", "启动/停止闹钟"),
+        menuItem(菜单_分隔1, "菜单_分隔1", "-"),
+        menuItem(菜单_修改闹钟设置, "菜单_修改闹钟设置", "修改闹钟设置"),
+        menuItem(菜单_分隔2, "菜单_分隔2", "-"),
+        menuItem(菜单_删除闹钟, "菜单_删除闹钟", "删除闹钟"),
+        timer(时钟_闹钟5, "时钟_闹钟5", {280, 88, 26, 26}, 1000),
+        timer(时钟_闹钟4, "时钟_闹钟4", {256, 88, 26, 26}, 1000),
+        timer(时钟_闹钟3, "时钟_闹钟3", {232, 88, 26, 26}, 1000),
+        timer(时钟_闹钟2, "时钟_闹钟2", {208, 88, 26, 26}, 1000),
+        hiddenLabel(标签_闹钟5, "标签_闹钟5", {296, 64, 32, 16}, "5"),
+        hiddenLabel(标签_闹钟4, "标签_闹钟4", {272, 64, 32, 16}, "4"),
+        hiddenLabel(标签_闹钟3, "标签_闹钟3", {248, 64, 32, 16}, "3"),
+        hiddenLabel(标签_闹钟2, "标签_闹钟2", {224, 64, 24, 16}, "2"),
+        hiddenLabel(标签_闹钟1, "标签_闹钟1", {200, 64, 32, 16}, "1"),
+        timer(时钟_闹钟1, "时钟_闹钟1", {184, 88, 26, 26}, 1000),
+        button(按钮_设置, "按钮_设置", {296, 8, 64, 32}, "设置"),
+        button(按钮_添加, "按钮_添加", {224, 8, 64, 32}, "添加闹钟"),
+        digits(编辑框3, "编辑框3", {144, 24, 50, 45}),
+        digits(编辑框2, "编辑框2", {80, 24, 50, 45}),
+        digits(编辑框1, "编辑框1", {16, 24, 50, 45}),
+        list,
+        heading,
+        timer(时钟1, "时钟1", {160, 8, 26, 26}, 0),
+        colon(标签2, "标签2", {127, 16, 24, 48}),
+        colon(标签1, "标签1", {63, 16, 24, 48}),
+    };
+    return window;
+}
+
+} // namespace
+
+const WindowLayout& layout()
+{
+    static const WindowLayout built = build();
+    return built;
+}
+
+} // namespace MainWindow
+
+namespace SettingsWindow {
+namespace {
+
+WindowLayout build()
+{
+    WindowLayout window{.id = id, .name = "SettingsWindow", .caption = "设置"_t, .outerWidth = 287, .outerHeight = 199,
+                        .centred = true};
+    window.units = {
+        {.ref = 标签3, .name = "标签3", .type = UnitType::Label, .rect = {80, 144, 112, 16}, .text = "联系：Pelgrin工作室"_t},
+        {.ref = 标签2, .name = "标签2", .type = UnitType::Label, .rect = {24, 128, 232, 16},
+         .text = "如果你觉得此程序很满意、请告知编者！"_t},
+        {.ref = 标签1, .name = "标签1", .type = UnitType::Label, .rect = {24, 64, 256, 72}, .disabled = true, .text = "未开发！"_t,
+         .font = Font{"黑体"_t, 48, true}, .alignment = HorizontalAlignment::Center},
+        {.ref = 组合框1, .name = "组合框1", .type = UnitType::ComboBox, .parent = 分组框1.unit, .rect = {8, 20, 112, 20},
+         .disabled = true, .tabStop = true, .text = "默认"_t, .items = {"默认"_t}},
+        {.ref = 分组框1, .name = "分组框1", .type = UnitType::GroupBox, .rect = {8, 8, 136, 48}, .disabled = true,
+         .text = "设置默认铃声"_t},
+    };
+    return window;
+}
+
+} // namespace
+
+const WindowLayout& layout()
+{
+    static const WindowLayout built = build();
+    return built;
+}
+
+} // namespace SettingsWindow
