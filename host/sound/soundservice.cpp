@@ -23,6 +23,13 @@ namespace {
 class SoundState final
 {
 public:
+    // The logging categories are statics too; made first, they are destroyed
+    // after this object, whose destructor may still log from player threads.
+    SoundState()
+    {
+        lcSound();
+        lcPlayer();
+    }
     ~SoundState() { removeCurrentPlayer(); }
 
     void removeCurrentPlayer()
