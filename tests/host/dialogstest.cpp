@@ -1,0 +1,322 @@
+#include "host/codec.h"
+#include "host/commands/dialogs.h"
+#include "host/runtime.h"
+#include "modalwatch.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace host;
+
+namespace {
+
+namespace Ticker {
+inline constexpr WindowId id{301};
+inline constexpr UnitRef timer{id, 1};
+} // namespace Ticker
+
+namespace Picker {
+inline constexpr WindowId id{302};
+inline constexpr UnitRef music{id, 1};
+inline constexpr UnitRef newFile{id, 2};
+} // namespace Picker
+
+int g_ticks = 0;
+
+const WindowLayout& tickerLayout()
+{
+    static const WindowLayout layout = [] {
+        WindowLayout ticker{.id = Ticker::id, .name = "Ticker", .caption = "计时"_t, .outerWidth = 200, .outerHeight = 100};
+        ticker.units = {{.ref = Ticker::timer, .name = "timer", .type = UnitType::Timer, .interval = 10,
+                         .events = {{event::tick, [](int) { ++g_ticks; }}}}};
+        return ticker;
+    }();
+    return layout;
+}
+
+const WindowLayout& pickerLayout()
+{
+    static const WindowLayout layout = [] {
+        WindowLayout picker{.id = Picker::id, .name = "Picker", .caption = "选择"_t, .outerWidth = 300, .outerHeight = 200};
+        picker.units = {
+            {.ref = Picker::music, .name = "music", .type = UnitType::CommonDlg, .title = "选择音乐"_t,
+             .filter = "MP3 音乐|*.mp3|所有文件|*.*"_t,
+             .dialogOptions = {.hideReadOnly = true, .fileMustExist = true, .pathMustExist = true}},
+            {.ref = Picker::newFile, .name = "newFile", .type = UnitType::CommonDlg,
+             .dialogOptions = {.pathMustExist = true}},
+        };
+        return picker;
+    }();
+    return layout;
+}
+
+void pressEscape(QWidget* widget)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+QPushButton* dialogButton(QWidget* dialog, QDialogButtonBox::StandardButton which)
+{
+    auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
+    return buttons ? buttons->button(which) : nullptr;
+}
+
+class MessageBox : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g_ticks = 0;
+        registerWindow(tickerLayout());
+    }
+    void TearDown() override { detail::unloadAllWindows(); }
+};
+
+class OpenDialog : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        m_previousDirectory = QDir::currentPath();
+        QFile song(m_folder.filePath("闹铃.mp3"));
+        ASSERT_TRUE(song.open(QIODevice::WriteOnly));
+        registerWindow(pickerLayout());
+        ASSERT_TRUE(loadWindow(Picker::id));
+        writeProperty(Picker::music, prop::initialDirectory, codec::fromQString(m_folder.path()));
+    }
+    void TearDown() override
+    {
+        detail::unloadAllWindows();
+        QDir::setCurrent(m_previousDirectory);
+    }
+
+    QTemporaryDir m_folder;
+    QString m_previousDirectory;
+};
+
+} // namespace
+
+TEST_F(MessageBox, AnswersOkUnderTheDefaultTitleWhileOtherWindowsTick)
+{
+    ASSERT_TRUE(loadWindow(Ticker::id));
+    QString title;
+    QString text;
+    int ticksWhenShown = -1;
+    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
+        auto* box = qobject_cast<QMessageBox*>(shown);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        EXPECT_EQ(box->buttons().size(), 1);
+        ticksWhenShown = g_ticks;
+        // Answer once the other window has ticked a few times (or give up).
+        auto* poll = new QTimer(box);
+        QObject::connect(poll, &QTimer::timeout, box, [box, &ticksWhenShown, started = QElapsedTimer()]() mutable {
+            if (!started.isValid())
+                started.start();
+            if (g_ticks - ticksWhenShown >= 5 || started.elapsed() > 5000)
+                box->button(QMessageBox::Ok)->click();
+        });
+        poll->start(10);
+    });
+
+    EXPECT_EQ(messageBox(Value(7), boxButtons::ok), boxAnswer::ok);
+    ASSERT_TRUE(watch.seen());
+    EXPECT_EQ(title, QString("信息："));
+    EXPECT_EQ(text, QString("7"));
+    // The timer of the other window kept ticking while the box waited.
+    EXPECT_GE(g_ticks - ticksWhenShown, 5);
+}
+
+TEST_F(MessageBox, CancelEscapeAndCloseAnswerCancel)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(QMessageBox*)> answer;
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {"ok", [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); }, boxAnswer::ok},
+        {"cancel", [](QMessageBox* box) { box->button(QMessageBox::Cancel)->click(); }, boxAnswer::cancel},
+        {"escape", [](QMessageBox* box) { pressEscape(box); }, boxAnswer::cancel},
+        {"close", [](QMessageBox* box) { box->close(); }, boxAnswer::cancel},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
+            auto* box = qobject_cast<QMessageBox*>(shown);
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            icon = box->icon();
+            defaultButton = box->standardButton(box->defaultButton());
+            test.answer(box);
+        });
+        const std::int32_t flags = boxButtons::okCancel | boxIcon::warning | boxFlag::secondIsDefault;
+        EXPECT_EQ(messageBox(Value("确定删除？"_t), flags, "提醒"_t), test.expected);
+        ASSERT_TRUE(watch.seen());
+        EXPECT_EQ(title, QString("提醒"));
+        EXPECT_EQ(icon, QMessageBox::Warning);
+        EXPECT_EQ(defaultButton, QMessageBox::Cancel);
+    }
+}
+
+TEST_F(MessageBox, ButtonSetsGiveTheirAnswers)
+{
+    struct Case
+    {
+        std::int32_t flags;
+        QMessageBox::StandardButton click;
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {boxButtons::abortRetryIgnore, QMessageBox::Abort, boxAnswer::abort},
+        {boxButtons::abortRetryIgnore, QMessageBox::Ignore, boxAnswer::ignore},
+        {boxButtons::yesNoCancel, QMessageBox::No, boxAnswer::no},
+        {boxButtons::yesNo | boxIcon::question, QMessageBox::Yes, boxAnswer::yes},
+        {boxButtons::retryCancel | boxIcon::error, QMessageBox::Retry, boxAnswer::retry},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.flags);
+        ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
+            auto* box = qobject_cast<QMessageBox*>(shown);
+            ASSERT_NE(box, nullptr);
+            box->button(test.click)->click();
+        });
+        EXPECT_EQ(messageBox(Value(), test.flags), test.expected);
+        EXPECT_TRUE(watch.seen());
+    }
+}
+
+TEST_F(MessageBox, YesNoIgnoresEscape)
+{
+    bool stillShownAfterEscape = false;
+    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
+        auto* box = qobject_cast<QMessageBox*>(shown);
+        ASSERT_NE(box, nullptr);
+        pressEscape(box);
+        // Qt would click No for Escape, after a short animation.
+        QTimer::singleShot(300, box, [&stillShownAfterEscape, box] {
+            stillShownAfterEscape = box->isVisible();
+            box->button(QMessageBox::Yes)->click();
+        });
+    });
+    EXPECT_EQ(messageBox(Value("继续？"_t), boxButtons::yesNo), boxAnswer::yes);
+    EXPECT_TRUE(stillShownAfterEscape);
+}
+
+TEST_F(OpenDialog, OkStoresTheFullPathAndMakesItsFolderCurrent)
+{
+    writeProperty(Picker::music, prop::defaultExtension, "mp3"_t);
+    QString title;
+    QStringList filters;
+    QString selectedFilter;
+    QString directory;
+    // Should the dialog refuse the name, its warning is closed and so is the
+    // dialog, so that the test fails instead of waiting.
+    std::unique_ptr<ModalWatch> refusalWatch;
+    bool refused = false;
+    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
+        auto* dialog = qobject_cast<QFileDialog*>(shown);
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        selectedFilter = dialog->selectedNameFilter();
+        directory = dialog->directory().absolutePath();
+        // Typed without its extension: the default extension completes it.
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString("闹铃"));
+        refusalWatch = std::make_unique<ModalWatch>(
+            ModalWatch::Kind::Modal,
+            [&refused](QWidget* box) {
+                refused = true;
+                box->close();
+            },
+            "QMessageBox");
+        QPushButton* open = dialogButton(dialog, QDialogButtonBox::Open);
+        ASSERT_NE(open, nullptr);
+        open->click();
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+
+    EXPECT_TRUE(openDialog(Picker::music));
+    ASSERT_TRUE(watch.seen());
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(title, QString("选择音乐"));
+    EXPECT_EQ(filters, QStringList({"MP3 音乐 (*.mp3)", "所有文件 (*)"}));
+    // Filters are shown by their descriptions alone.
+    EXPECT_EQ(selectedFilter, QString("MP3 音乐"));
+    EXPECT_EQ(directory, m_folder.path());
+    const QString chosen = m_folder.filePath("闹铃.mp3");
+    EXPECT_EQ(readProperty(Picker::music, prop::fileName).toText(), codec::fromQString(chosen));
+    EXPECT_EQ(QDir::currentPath(), QDir(m_folder.path()).canonicalPath());
+}
+
+TEST_F(OpenDialog, CancelKeepsTheFileNameAndTheCurrentDirectory)
+{
+    writeProperty(Picker::music, prop::fileName, "旧.mp3"_t);
+    writeProperty(Picker::music, prop::filterIndex, 1);
+    const QString before = QDir::currentPath();
+    QString initialName;
+    QString selectedFilter;
+    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
+        auto* dialog = qobject_cast<QFileDialog*>(shown);
+        ASSERT_NE(dialog, nullptr);
+        initialName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        selectedFilter = dialog->selectedNameFilter();
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString("闹铃.mp3"));
+        dialogButton(dialog, QDialogButtonBox::Cancel)->click();
+    });
+
+    EXPECT_FALSE(openDialog(Picker::music));
+    ASSERT_TRUE(watch.seen());
+    EXPECT_EQ(initialName, QString("旧.mp3"));
+    EXPECT_EQ(selectedFilter, QString("所有文件"));
+    EXPECT_EQ(readProperty(Picker::music, prop::fileName).toText(), "旧.mp3"_t);
+    EXPECT_EQ(QDir::currentPath(), before);
+}
+
+TEST_F(OpenDialog, NewNameInAMissingFolderIsRefused)
+{
+    writeProperty(Picker::newFile, prop::initialDirectory, codec::fromQString(m_folder.path()));
+    std::unique_ptr<ModalWatch> warningWatch;
+    QString warning;
+    bool dialogStayedOpen = false;
+    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
+        auto* dialog = qobject_cast<QFileDialog*>(shown);
+        ASSERT_NE(dialog, nullptr);
+        warningWatch = std::make_unique<ModalWatch>(
+            ModalWatch::Kind::Modal,
+            [&](QWidget* box) {
+                warning = static_cast<QMessageBox*>(box)->text();
+                static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+            },
+            "QMessageBox");
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString("没有/新.mp3"));
+        static_cast<QDialog*>(dialog)->accept();
+        dialogStayedOpen = dialog->isVisible();
+        dialog->reject();
+    });
+
+    EXPECT_FALSE(openDialog(Picker::newFile));
+    ASSERT_TRUE(watch.seen());
+    EXPECT_TRUE(dialogStayedOpen);
+    EXPECT_TRUE(warning.contains(m_folder.filePath("没有")));
+    EXPECT_EQ(readProperty(Picker::newFile, prop::fileName).toText(), Text());
+}
