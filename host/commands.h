@@ -1,0 +1,13 @@
+#pragma once
+
+// The free-standing host commands: text and number conversions, the clock,
+// the program's folder and the screen, the message box and the open-file
+// dialog, moving units, the popup menu, appending to edit boxes, and the
+// blocking delay. All run on the user-interface thread.
+
+#include "host/commands/clock.h"
+#include "host/commands/conversions.h"
+#include "host/commands/delay.h"
+#include "host/commands/dialogs.h"
+#include "host/commands/environment.h"
+#include "host/commands/units.h"
