@@ -1,7 +1,9 @@
 // Tikora 闹钟: starts the host, loads the main window and runs until the
 // last window is gone.
 
+#include "host/commands.h"
 #include "host/runtime.h"
+#include "host/sound/soundservice.h"
 #include "ui/main/mainwindowlayout.h"
 
 #include <QApplication>
@@ -10,9 +12,11 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     host::initialise();
+    host::enterRunDirectory();
     host::registerWindow(MainWindow::layout());
     host::registerWindow(SettingsWindow::layout());
     host::loadStartWindow(MainWindow::id);
     host::runMessageLoop();
+    host::stopAllSound();
     return 0;
 }

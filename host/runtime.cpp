@@ -6,9 +6,12 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -105,6 +108,12 @@ void initialise()
     // follows it so that both parts read the same.
     qputenv("RESOURCE_NAME", QByteArrayLiteral("Tikora闹钟"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The toolkit's own words (the buttons of message boxes and of the file
+    // dialog) in Simplified Chinese, like the rest of the program.
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
     // The layouts ask for the face 黑体 by name; on Linux the CJK sans stands in.
     const QStringList cjkSans{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans SC"),
                               QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Droid Sans Fallback")};

@@ -8,12 +8,15 @@ build=${1:-build/test}
 out=${2:-screenshots}
 mkdir -p "$out"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $(jobs -p) 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
+# Xvfb picks a free display and writes its number into the pipe.
+exec {displayfd}< <(Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp 2>/dev/null)
+read -r number <&$displayfd
+export DISPLAY=:$number
+trap 'kill $(jobs -p) 2>/dev/null || true; pkill -f "Xvfb -displayfd" -P $$ 2>/dev/null || true' EXIT
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# A window manager, so the pictures show the title bar with caption and icon.
+openbox >/dev/null 2>&1 &
+for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 
 # shot NAME COMMAND...: runs COMMAND, waits for its window, saves NAME.png.
 shot() {
@@ -26,7 +29,10 @@ shot() {
     done
     [ -n "$window" ] || { echo "no window for $name" >&2; kill "$pid"; return 1; }
     sleep 1.5  # let the clock tick and the window paint
-    import -window "$window" "$out/$name.png"
+    # The frame the window manager put around the window is its parent.
+    local frame
+    frame=$(xwininfo -id "$window" -children | awk '/Parent window id:/ {print $4}')
+    import -window "${frame:-$window}" "$out/$name.png"
     echo "$out/$name.png"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true

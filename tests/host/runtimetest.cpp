@@ -484,3 +484,11 @@ TEST_F(RuntimeDeathTest, NoHandlerRunsOnceTheReportHasBegun)
         },
         ::testing::ExitedWithCode(255), "\\[ticks after report: 0\\]");
 }
+
+TEST(Toolkit, StandardButtonsSpeakChinese)
+{
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text().remove(u'&'), QString("确定"));
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove(u'&'), QString("取消"));
+}
