@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Prints the cost of the window runtime's busiest calls (release build, offscreen).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build/bench --target runtime_bench > /dev/null
+build/bench/bench/runtime_bench
