@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libmpg123-dev mpg123
                 fonts-noto-cjk)
-run_packages=(xvfb)
+run_packages=(xvfb xauth)
 test_packages=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
                libfaketime faketime libmp3lame-dev lame sox openbox wmctrl)
 
