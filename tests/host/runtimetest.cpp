@@ -1,4 +1,5 @@
 #include "host/runtime.h"
+#include "modalwatch.h"
 #include "testwindows.h"
 
 #include <QApplication>
@@ -396,14 +397,12 @@ namespace {
 
 void answerFatalBoxLater()
 {
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            fprintf(stderr, "[box title=%s icon=%d]\n", box->windowTitle().toUtf8().constData(), int(box->icon()));
-            box->accept();
-        }
-    });
-    poll->start(10);
+    // Lives until the child process exits with the report.
+    new ModalWatch(ModalWatch::Kind::Modal, [](QWidget* shown) {
+        auto* box = static_cast<QMessageBox*>(shown);
+        fprintf(stderr, "[box title=%s icon=%d]\n", box->windowTitle().toUtf8().constData(), int(box->icon()));
+        box->accept();
+    }, "QMessageBox");
 }
 
 } // namespace
