@@ -1,0 +1,117 @@
+#include "core/alarmtable.h"
+
+#include "host/commands.h"
+#include "host/runtime.h"
+#include "ui/main/mainwindowlayout.h"
+
+#include <array>
+
+using namespace host;
+
+namespace AlarmTable {
+namespace {
+
+constexpr UnitRef kList = MainWindow::超级列表框1;
+
+// The units of each slot, slot 1 first.
+constexpr std::array<UnitRef, kSlots> kMirrors{MainWindow::标签_闹钟1, MainWindow::标签_闹钟2, MainWindow::标签_闹钟3,
+                                               MainWindow::标签_闹钟4, MainWindow::标签_闹钟5};
+constexpr std::array<UnitRef, kSlots> kSlotTimers{MainWindow::时钟_闹钟1, MainWindow::时钟_闹钟2, MainWindow::时钟_闹钟3,
+                                                  MainWindow::时钟_闹钟4, MainWindow::时钟_闹钟5};
+
+int column(AlarmColumn column)
+{
+    return static_cast<int>(column);
+}
+
+} // namespace
+
+namespace cellText {
+const Text& enabled() { static const Text text = "开启"_t; return text; }
+const Text& disabled() { static const Text text = "关闭"_t; return text; }
+const Text& defaultMusic() { static const Text text = "无"_t; return text; }
+const Text& shake() { static const Text text = "真"_t; return text; }
+const Text& noShake() { static const Text text = "假"_t; return text; }
+const Text& once() { static const Text text = "仅响一次"_t; return text; }
+const Text& workingDays() { static const Text text = "星期一、二、三、四、五"_t; return text; }
+const Text& everyDay() { static const Text text = "星期一、二、三、四、五、六、日"_t; return text; }
+} // namespace cellText
+
+const Text& slotName(int slot)
+{
+    static const std::array<Text, kSlots> names{"闹钟1"_t, "闹钟2"_t, "闹钟3"_t, "闹钟4"_t, "闹钟5"_t};
+    static const Text none;
+    return slot >= 1 && slot <= kSlots ? names[slot - 1] : none;
+}
+
+UnitRef mirrorOf(int slot)
+{
+    return kMirrors.at(static_cast<std::size_t>(slot - 1));
+}
+
+UnitRef slotTimerOf(int slot)
+{
+    return kSlotTimers.at(static_cast<std::size_t>(slot - 1));
+}
+
+int count()
+{
+    return listRowCount(kList);
+}
+
+int appendRow(const Text& ringTime)
+{
+    return listInsertRow(kList, -1, ringTime);
+}
+
+Text cell(int row, AlarmColumn which)
+{
+    return listGetCell(kList, row, column(which));
+}
+
+void setCell(int row, AlarmColumn which, const Text& text)
+{
+    listSetCell(kList, row, column(which), text);
+}
+
+void deleteRow(int row)
+{
+    listDeleteRow(kList, row);
+}
+
+int selectedRow()
+{
+    return readProperty(kList, prop::currentRow).toInt();
+}
+
+void setSelectedRow(int row)
+{
+    writeProperty(kList, prop::currentRow, Value(row));
+}
+
+void refreshMirrors()
+{
+    for (int slot = 1; slot <= kSlots; ++slot)
+        writeProperty(mirrorOf(slot), prop::caption, Value(cell(slot - 1, AlarmColumn::RingTime)));
+}
+
+void add(const Text& ringTime, const AlarmFields& fields)
+{
+    const int row = count();
+    appendRow(ringTime);
+    setSelectedRow(row);
+    setCell(row, AlarmColumn::Enabled, fields.enabled);
+    setCell(row, AlarmColumn::Repeat, fields.repeat);
+    if (!fields.note.isEmpty())
+        setCell(row, AlarmColumn::Note, fields.note);
+    setCell(row, AlarmColumn::Music, fields.music);
+    setCell(row, AlarmColumn::Vibrate, fields.vibrate);
+    refreshMirrors();
+    if (count() >= kSlots) {
+        static const Text limit = "最多设置5个闹钟！"_t;
+        messageBox(Value(limit), boxButtons::ok);
+        deleteRow(kSlots);
+    }
+}
+
+} // namespace AlarmTable

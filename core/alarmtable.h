@@ -1,0 +1,73 @@
+#pragma once
+
+// The alarm table: the rows of the main window's alarm list, one alarm a row,
+// six text cells each, and the five hidden labels that mirror the ring times
+// the due check compares against. It is the only store of alarms; nothing
+// here keeps a copy, every call reads or writes the list through the host.
+//
+// This file is the one place that knows how an alarm is written into cells
+// and labels: the cell texts, the slot names and which units belong to a slot.
+
+#include "host/layout.h"
+#include "host/text.h"
+
+namespace AlarmTable {
+
+/// The six cells of a row, in the list's column order.
+enum class AlarmColumn { RingTime = 0, Enabled = 1, Repeat = 2, Note = 3, Music = 4, Vibrate = 5 };
+
+/// The texts the cells hold, compared byte for byte by every reader.
+namespace cellText {
+const host::Text& enabled();      // "开启"
+const host::Text& disabled();     // "关闭"
+const host::Text& defaultMusic(); // "无": the built-in sound
+const host::Text& shake();        // "真"
+const host::Text& noShake();      // "假"
+const host::Text& once();         // "仅响一次"
+const host::Text& workingDays();  // "星期一、二、三、四、五"
+const host::Text& everyDay();     // "星期一、二、三、四、五、六、日"
+} // namespace cellText
+
+/// Slots 1 … 5 watch rows 0 … 4.
+inline constexpr int kSlots = 5;
+
+/// "闹钟1" … "闹钟5": how texts name the alarm of a slot.
+const host::Text& slotName(int slot);
+/// The hidden label that mirrors the ring time of a slot.
+host::UnitRef mirrorOf(int slot);
+/// The timer that runs the due check of a slot.
+host::UnitRef slotTimerOf(int slot);
+
+/// The alarm's cells other than its ring time, as an editor confirms them.
+struct AlarmFields
+{
+    host::Text enabled;
+    host::Text repeat;
+    host::Text note;   // written only when not empty
+    host::Text music;
+    host::Text vibrate;
+};
+
+/// Number of rows.
+int count();
+/// Appends a row whose ring time is `ringTime` (other cells empty); its index.
+int appendRow(const host::Text& ringTime);
+/// A cell's text; empty for a row or column that does not exist.
+host::Text cell(int row, AlarmColumn column);
+/// Rewrites a cell; a row that does not exist is left alone.
+void setCell(int row, AlarmColumn column, const host::Text& text);
+/// Deletes a row, moving later rows up; an index that does not exist is ignored.
+void deleteRow(int row);
+/// The selected row, -1 when none is.
+int selectedRow();
+/// Selects a row; -1 clears the selection.
+void setSelectedRow(int row);
+/// Copies the ring time of row N-1 into the mirror of slot N, for every slot
+/// (empty for a row that does not exist).
+void refreshMirrors();
+
+/// Appends an alarm, selects it and refreshes the mirrors. When the table then
+/// holds five rows or more, says "最多设置5个闹钟！" and removes a sixth row.
+void add(const host::Text& ringTime, const AlarmFields& fields);
+
+} // namespace AlarmTable
