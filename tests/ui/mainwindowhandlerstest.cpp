@@ -185,6 +185,10 @@ TEST_F(MainWindowHandlers, SettingsOpenInDialogMode)
 TEST_F(MainWindowHandlers, DefaultSoundFileLastsAsLongAsTheWindow)
 {
     QFile file(fileOf(DefaultSound::homeFile()));
+    closeWindow(MainWindow::id, CloseMode::Immediate);
+    EXPECT_FALSE(file.exists());
+
+    ASSERT_TRUE(loadWindow(MainWindow::id));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().toStdString() == builtInSound().data);
     file.close();
