@@ -1,5 +1,7 @@
 #include "ui/main/mainwindowlayout.h"
 
+#include "ui/main/mainwindowhandlers.h"
+
 using namespace host;
 
 namespace MainWindow {
@@ -20,9 +22,15 @@ UnitLayout footer(UnitRef ref, const char* name, Rect rect, const char* caption,
             .textColor = kWhite, .shading = ramp, .alignment = HorizontalAlignment::Center};
 }
 
-UnitLayout menuItem(UnitRef ref, const char* name, const char* caption)
+EventBinding on(int event, void (*handler)())
 {
-    return {.ref = ref, .name = name, .type = UnitType::Menu, .parent = 菜单.unit, .text = Text::fromUtf8(caption)};
+    return {event, [handler](int) { handler(); }};
+}
+
+UnitLayout menuItem(UnitRef ref, const char* name, const char* caption, std::vector<EventBinding> events = {})
+{
+    return {.ref = ref, .name = name, .type = UnitType::Menu, .parent = 菜单.unit, .text = Text::fromUtf8(caption),
+            .events = std::move(events)};
 }
 
 UnitLayout timer(UnitRef ref, const char* name, Rect rect, int interval)
@@ -30,10 +38,10 @@ UnitLayout timer(UnitRef ref, const char* name, Rect rect, int interval)
     return {.ref = ref, .name = name, .type = UnitType::Timer, .rect = rect, .visible = false, .interval = interval};
 }
 
-UnitLayout button(UnitRef ref, const char* name, Rect rect, const char* caption)
+UnitLayout button(UnitRef ref, const char* name, Rect rect, const char* caption, std::vector<EventBinding> events = {})
 {
     return {.ref = ref, .name = name, .type = UnitType::Button, .rect = rect, .tabStop = true, .text = Text::fromUtf8(caption),
-            .alignment = HorizontalAlignment::Center};
+            .alignment = HorizontalAlignment::Center, .events = std::move(events)};
 }
 
 // The clock digits: big, grey, read-only, on the window's own colour.
@@ -68,7 +76,7 @@ WindowLayout build()
         menu,
         menuItem(菜单_启动停止闹钟, "菜单_启动停止闹钟", "启动/停止闹钟"),
         menuItem(菜单_分隔1, "菜单_分隔1", "-"),
-        menuItem(菜单_修改闹钟设置, "菜单_修改闹钟设置", "修改闹钟设置"),
+        menuItem(菜单_修改闹钟设置, "菜单_修改闹钟设置", "修改闹钟设置", {on(event::chosen, modifyAlarmChosen)}),
         menuItem(菜单_分隔2, "菜单_分隔2", "-"),
         menuItem(菜单_删除闹钟, "菜单_删除闹钟", "删除闹钟"),
         timer(时钟_闹钟5, "时钟_闹钟5", {280, 88, 26, 26}, 1000),
@@ -82,7 +90,7 @@ WindowLayout build()
         hiddenLabel(标签_闹钟1, "标签_闹钟1", {200, 64, 32, 16}, "1"),
         timer(时钟_闹钟1, "时钟_闹钟1", {184, 88, 26, 26}, 1000),
         button(按钮_设置, "按钮_设置", {296, 8, 64, 32}, "设置"),
-        button(按钮_添加, "按钮_添加", {224, 8, 64, 32}, "添加闹钟"),
+        button(按钮_添加, "按钮_添加", {224, 8, 64, 32}, "添加闹钟", {on(event::clicked, addAlarmClicked)}),
         digits(编辑框3, "编辑框3", {144, 24, 50, 45}),
         digits(编辑框2, "编辑框2", {80, 24, 50, 45}),
         digits(编辑框1, "编辑框1", {16, 24, 50, 45}),
