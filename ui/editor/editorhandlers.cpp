@@ -7,6 +7,9 @@
 #include "ui/editor/repeatchoice.h"
 #include "ui/main/mainwindowlayout.h"
 
+#include <string>
+#include <utility>
+
 using namespace host;
 using AlarmTable::AlarmColumn;
 namespace cellText = AlarmTable::cellText;
