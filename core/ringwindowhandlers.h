@@ -4,6 +4,8 @@
 // table, plays its sound once, shakes if asked, shows the note, and ends with
 // "停止", the close box or, for five minutes, "5分钟再响".
 
+namespace RingWindow {
+
 /// The four moves of the shake, one per shake timer.
 enum class ShakeMove { Left, Down, Right, Up };
 
@@ -23,3 +25,5 @@ void repositionRingWindow();
 void keepRingWindowOnTop();
 /// The window is being destroyed, whatever closed it: ends the ringing.
 void ringWindowClosing();
+
+} // namespace RingWindow

@@ -43,7 +43,7 @@ TEST_F(DueCheck, RingsOnlyAnEnabledUnpaddedTimeInItsMinute)
         SetUp();
         addAlarm(test.ringTime, fields(test.enabled));
         setTime(test.hour, test.minute, 30);
-        clockTick();
+        MainWindow::clockTick();
         Text ringingCaption;
         RingWatch watch([&] {
             ringingCaption = caption(RingWindow::window);
@@ -83,7 +83,7 @@ TEST_F(DueCheck, SecondAlarmOfTheSameMinuteIsRetiredUnheard)
     addAlarm("7:5");
     addAlarm("7:5", fields("开启", "无", "真", "第二个"));
     setTime(7, 5);
-    clockTick();
+    MainWindow::clockTick();
     Text windowCaption;
     Text label;
     RingWatch watch([&] {
@@ -113,7 +113,7 @@ TEST_F(DueCheck, StopAndTheCloseBoxSilenceCloseAndRetire)
         captureSound(1.0);  // still playing when the user stops it
         addAlarm("7:5");
         setTime(7, 5);
-        clockTick();
+        MainWindow::clockTick();
         RingWatch watch([&] {
             ASSERT_TRUE(waitForSegments(1));
             if (closeBox)

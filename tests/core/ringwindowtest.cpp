@@ -17,6 +17,7 @@
 #include <set>
 
 using namespace host;
+using RingWindow::repositionRingWindow;
 
 namespace {
 
@@ -175,8 +176,9 @@ TEST_F(Ringing, DefaultSoundIsHeardWhenItsFileIsGoneOrCannotBeWritten)
         SetUp();
         const QString home = QString::fromStdString(DefaultSound::homeFile().toUtf8());
         ASSERT_TRUE(removeFile(DefaultSound::homeFile()));
-        if (!writable)
+        if (!writable) {
             ASSERT_TRUE(QDir().mkdir(home));  // nothing can write a file there now
+        }
         addAlarm("7:5");
 
         ring();

@@ -15,6 +15,7 @@
 #include <QMenu>
 
 using namespace host;
+using namespace MainWindow;
 using AlarmTable::AlarmColumn;
 
 namespace {

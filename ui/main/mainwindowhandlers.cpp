@@ -11,6 +11,7 @@
 using namespace host;
 using AlarmTable::AlarmColumn;
 
+namespace MainWindow {
 namespace {
 
 constexpr int kClockMs = 1000;
@@ -29,7 +30,7 @@ const Text& enableCaption()
 
 Text toggleCaption()
 {
-    return readProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption).toText();
+    return readProperty(菜单_启动停止闹钟, menuProp::caption).toText();
 }
 
 void showNumber(UnitRef box, int number)
@@ -41,15 +42,15 @@ void showNumber(UnitRef box, int number)
 
 void mainWindowCreated()
 {
-    writeProperty(MainWindow::时钟1, prop::interval, Value(kClockMs));
+    writeProperty(时钟1, prop::interval, Value(kClockMs));
     DefaultSound::write();
 }
 
 void clockTick()
 {
-    showNumber(MainWindow::编辑框1, hourOf(now()));
-    showNumber(MainWindow::编辑框2, minuteOf(now()));
-    showNumber(MainWindow::编辑框3, secondOf(now()));
+    showNumber(编辑框1, hourOf(now()));
+    showNumber(编辑框2, minuteOf(now()));
+    showNumber(编辑框3, secondOf(now()));
 }
 
 void settingsClicked()
@@ -61,10 +62,10 @@ void listRightClicked()
 {
     // With no row selected neither test matches and the item keeps its caption.
     if (AlarmTable::cell(AlarmTable::selectedRow(), AlarmColumn::Enabled) == AlarmTable::cellText::enabled())
-        writeProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption, Value(disableCaption()));
+        writeProperty(菜单_启动停止闹钟, menuProp::caption, Value(disableCaption()));
     if (AlarmTable::cell(AlarmTable::selectedRow(), AlarmColumn::Enabled) == AlarmTable::cellText::disabled())
-        writeProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption, Value(enableCaption()));
-    popupMenu(MainWindow::id, MainWindow::菜单);
+        writeProperty(菜单_启动停止闹钟, menuProp::caption, Value(enableCaption()));
+    popupMenu(id, 菜单);
 }
 
 void toggleAlarmChosen()
@@ -94,7 +95,6 @@ void mainWindowClosing()
     DefaultSound::remove();
 }
 
-namespace MainWindow {
 namespace {
 
 // The editor reads its mode from the label when it opens and when it confirms.

@@ -1,8 +1,10 @@
 #pragma once
 
 // What the main window does: it runs the clock display, puts the default
-// sound on disk for as long as it is open, opens the settings window, and
-// enables, disables and deletes alarms from the list's popup menu.
+// sound on disk for as long as it is open, opens the editor and the settings
+// window, and enables, disables and deletes alarms from the list's popup menu.
+
+namespace MainWindow {
 
 /// The window was created: starts the clock and writes the default sound file.
 void mainWindowCreated();
@@ -20,10 +22,6 @@ void toggleAlarmChosen();
 void deleteAlarmChosen();
 /// The window is being destroyed: the default sound file goes with it.
 void mainWindowClosing();
-
-// The commands that open the editor.
-namespace MainWindow {
-
 /// 添加闹钟 clicked: opens the editor to add an alarm and waits until it closes.
 void addAlarmClicked();
 /// 修改闹钟设置 chosen: opens the editor on the selected alarm and waits until it closes.
