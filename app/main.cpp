@@ -10,10 +10,12 @@
 
 #include <QApplication>
 
+using host::operator""_t;
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    host::initialise();
+    host::initialise("Tikora闹钟"_t);
     host::enterRunDirectory();
     host::registerWindow(MainWindow::layout());
     host::registerWindow(RingWindow::layout());

@@ -1,8 +1,8 @@
 #include "core/defaultsound.h"
 
 #include "host/commands.h"
-#include "host/sound/builtinsound.h"
 #include "host/sound/soundservice.h"
+#include "resources/builtinsound.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -40,7 +40,7 @@ Text userFile()
 
 bool writeBuiltInSound(const Text& path)
 {
-    return writeBytesToFile(path, {builtInSound()});
+    return writeBytesToFile(path, {resources::builtInSound()});
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "core/defaultsound.h"
 #include "host/runtime.h"
-#include "host/sound/builtinsound.h"
 #include "modalwatch.h"
+#include "resources/builtinsound.h"
 #include "testwindows.h"
 #include "ui/main/mainwindowhandlers.h"
 #include "ui/main/mainwindowlayout.h"
@@ -191,7 +191,7 @@ TEST_F(MainWindowHandlers, DefaultSoundFileLastsAsLongAsTheWindow)
 
     ASSERT_TRUE(loadWindow(MainWindow::id));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().toStdString() == builtInSound().data);
+    EXPECT_TRUE(file.readAll().toStdString() == resources::builtInSound().data);
     file.close();
     closeWindow(MainWindow::id, CloseMode::Immediate);
     EXPECT_FALSE(file.exists());
