@@ -319,6 +319,13 @@ TEST_F(Runtime, TimerIntervalRules)
     const int ticks = g_record.probeTicks;
     pump(500);
     EXPECT_EQ(g_record.probeTicks, ticks);
+
+    // No timer ticks more often than every 10 ms; its interval reads as written.
+    writeProperty(Probe::timer, prop::interval, 1);
+    EXPECT_EQ(readProperty(Probe::timer, prop::interval).toInt(), 1);
+    pump(300);
+    EXPECT_GT(g_record.probeTicks, ticks);
+    EXPECT_LE(g_record.probeTicks - ticks, 32);
 }
 
 TEST_F(Runtime, MissedTicksAreNotMadeUp)
