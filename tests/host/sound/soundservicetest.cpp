@@ -198,17 +198,6 @@ TEST_F(SoundServiceTest, TruncatedFilePlaysWhatItHasAndEnds)
     EXPECT_LT(segments()[0].frames, 30000);
 }
 
-TEST_F(SoundServiceTest, TagsAroundTheAudioAreNotPlayed)
-{
-    capture(0);
-    const std::string tagged = folder.write(
-        "tagged.mp3", soundtest::id3v2Tag(3, true) + soundtest::encodeMp3({.frames = 6000}) + soundtest::id3v1Tag());
-    playFiles({path(tagged)});
-    ASSERT_TRUE(m_log->waitFor([](const auto& s) { return s.size() == 1 && s[0].closed; }, 2s));
-    EXPECT_EQ(segments()[0].frames, 6000);
-    EXPECT_TRUE(segments()[0].drained);
-}
-
 TEST(BuiltInSound, IsThirtySecondsOfMpeg1Layer3StereoThatGetsLouder)
 {
     const Bytes sound = builtInSound();
