@@ -16,7 +16,6 @@ namespace {
 constexpr std::int64_t id3v2HeaderSize = 10;
 constexpr std::int64_t id3v1BlockSize = 128;
 constexpr std::int64_t apeFooterSize = 32;
-constexpr unsigned char extendedHeaderFlag = 0x40;
 constexpr unsigned char footerFlag = 0x10;
 // Tags looked for one after another at either end; more than this many is
 // no file a tagger wrote, and the rest is left to the decoder's search.
@@ -62,11 +61,6 @@ std::int64_t synchsafe(const unsigned char* bytes)
         value = (value << 7) | bytes[i];
     }
     return value;
-}
-
-std::int64_t bigEndian32(const unsigned char* bytes)
-{
-    return (std::int64_t(bytes[0]) << 24) | (bytes[1] << 16) | (bytes[2] << 8) | bytes[3];
 }
 
 std::int64_t littleEndian32(const unsigned char* bytes)
@@ -137,9 +131,11 @@ void SoundFile::findAudio(std::int64_t fileSize)
     m_position = m_begin;
 }
 
-// Bytes of an ID3v2 tag of any version starting at m_begin, or 0. A damaged
-// tag (a size past the end of the file, an extended header larger than the
-// tag) counts as its 10-byte header only: the audio is looked for after it.
+// Bytes of an ID3v2 tag of any version starting at m_begin, or 0. The size
+// in the header says where the tag ends, whatever its extended header (2.3
+// and 2.4 count that one differently) or its frames claim. A tag that would
+// end past the end of the file is damaged and counts as its 10-byte header
+// only: the audio is looked for after it.
 std::int64_t SoundFile::leadingTagSize() const
 {
     unsigned char header[id3v2HeaderSize];
@@ -149,19 +145,7 @@ std::int64_t SoundFile::leadingTagSize() const
     if (body < 0)
         return 0;
     const std::int64_t size = id3v2TagSize(header, body);
-    if (size > m_end - m_begin)
-        return id3v2HeaderSize;
-    // Version 2 uses the flag for compression; version 3 gives the extended
-    // header's size without its own four bytes, version 4 synchsafe with them.
-    if (header[3] >= 3 && (header[5] & extendedHeaderFlag)) {
-        unsigned char extended[4];
-        if (body < 6 || !readAt(m_begin + id3v2HeaderSize, extended, sizeof extended))
-            return id3v2HeaderSize;
-        const std::int64_t extendedSize = header[3] == 3 ? bigEndian32(extended) + 4 : synchsafe(extended);
-        if (extendedSize < 6 || extendedSize > body)
-            return id3v2HeaderSize;
-    }
-    return size;
+    return size <= m_end - m_begin ? size : id3v2HeaderSize;
 }
 
 // Bytes of a tag ending at m_end: an ID3v1 block, an APEv2 tag (with its
