@@ -25,8 +25,8 @@ if [ ! -d $corpus ]; then
     $build/makecorpus $corpus
 fi
 mkdir -p $build/crashes
-# Inputs up to 64 KiB, so that tags and several frames fit; a second per input
-# at most, and 512 MiB: a slow or greedy input is a finding like a crash.
+# Inputs up to 64 KiB, so that tags and several frames fit; ten seconds per input
+# at most (generous: the machine is shared), and 512 MiB: a slow or greedy input is a finding like a crash.
 ASAN_OPTIONS=detect_leaks=1 $build/${target}fuzzer $corpus \
-    -max_total_time=$seconds -max_len=65536 -timeout=1 -rss_limit_mb=512 \
+    -max_total_time=$seconds -max_len=65536 -timeout=10 -rss_limit_mb=512 \
     -artifact_prefix=$build/crashes/ -print_final_stats=1
