@@ -75,6 +75,13 @@ std::string readFile(const std::string& path)
 
 int threadCount()
 {
+    // ThreadSanitizer starts a helper thread of its own with the process's
+    // first thread; let that happen before anything is counted.
+    static const bool helperStarted = [] {
+        std::thread([] {}).join();
+        return true;
+    }();
+    (void)helperStarted;
     int count = 0;
     std::error_code error;
     for (auto it = std::filesystem::directory_iterator("/proc/self/task", error);
