@@ -176,7 +176,7 @@ TEST_F(SoundServiceTest, HostileInputsAreQuietPromptAndBounded)
     };
     const soundtest::StandardErrorCapture standardError;
     const long memoryBefore = soundtest::peakMemoryKilobytes();
-    std::printf("%-24s %6s %10s %10s %10s\n", "input", "frames", "return ms", "silent ms", "peak KiB");
+    std::printf("%-24s %6s %10s %10s %10s\n", "input", "frames", "return ms", "ended ms", "peak KiB");
     for (const auto& c : cases) {
         const std::size_t before = segments().size();
         const auto start = std::chrono::steady_clock::now();
