@@ -24,7 +24,7 @@ Mpg123Handle newHandle()
     // none is converted: checkFormat() then refuses the ones not played. Were
     // only the played rates offered, the library would print a line on
     // standard error for the others, whatever its quiet flag says.
-    // Junk before the first frame is searched through without the library's
+    // Junk in the stream is searched through without the library's
     // limit of a few kilobytes (the pipeline has its own), and any ID3v2 tag
     // that still reaches the decoder is skipped without being kept in memory.
     bool ok = mpg123_param(raw, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_SKIP_ID3V2, 0.0) == MPG123_OK

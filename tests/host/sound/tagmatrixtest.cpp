@@ -86,6 +86,7 @@ std::vector<TagCase> tagCases()
         {"ID3v2.4 + 2.3 + 2.2", id3v2Tag({.version = 4}) + id3v2Tag({.version = 3}) + id3v2Tag({.version = 2}), ""},
         {"3000 zero bytes after a tag", id3v2Tag({.version = 3}) + std::string(3000, '\0'), ""},
         {"3000 bytes of junk", text, ""},
+        {"64 KiB of zeros after a tag", id3v2Tag({.version = 4}) + std::string(64 << 10, '\0'), "", false},
         {"tag past the end of the file", damagedTag(), "", false},
         {"ID3v1", "", soundtest::id3v1Tag()},
         {"APEv2", "", soundtest::apeTag(false)},
