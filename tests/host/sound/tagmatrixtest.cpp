@@ -126,8 +126,9 @@ TEST_F(TagMatrixTest, EveryTagIsSkippedAndTheAudioPlaysWhole)
         const bool ended = m_log.waitFor([&](const auto& s) { return s.size() > before && s.back().closed; }, 5s);
         const CaptureLog::Segment played = ended ? m_log.segments().back() : CaptureLog::Segment {};
         const Decoded reference = referenceDecode(file);
-        std::printf("%-34s %9zu %8lld %8lld\n", tagCase.name, tagCase.before.size() + audio.size() + tagCase.after.size(),
-                    static_cast<long long>(played.frames), static_cast<long long>(reference.frames));
+        const std::size_t bytes = tagCase.before.size() + audio.size() + tagCase.after.size();
+        std::printf("%-34s %9zu %8lld %8lld\n", tagCase.name, bytes, static_cast<long long>(played.frames),
+                    static_cast<long long>(reference.frames));
         EXPECT_TRUE(ended) << tagCase.name;
         EXPECT_EQ(played.frames, untagged.frames) << tagCase.name;
         EXPECT_EQ(played.peak, untagged.peak) << tagCase.name;
