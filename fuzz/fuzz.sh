@@ -12,6 +12,7 @@ cd "$(dirname "$0")/.."
 target=${1:?usage: fuzz/fuzz.sh reader|pipeline|replay [SECONDS]}
 seconds=${2:-60}
 build=build/fuzz
+tools/install-deps.sh fuzz
 cmake -S fuzz -B $build -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build $build >/dev/null
 
