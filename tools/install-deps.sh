@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program needs (run) or its tests need too (test).
+# Installs the Debian packages the program needs (run), or its tests (test) or
+# its fuzzers (fuzz) need too.
 # Only what is missing is installed; needs root (or sudo) on Debian 12.
 set -euo pipefail
 
@@ -8,11 +9,13 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt
 run_packages=(xvfb xauth)
 test_packages=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
                libfaketime faketime libmp3lame-dev lame sox openbox wmctrl)
+fuzz_packages=(clang-14 libclang-rt-14-dev libmp3lame-dev)
 
 case "${1:-run}" in
     run)  wanted=("${build_packages[@]}" "${run_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
-    *)    echo "usage: $0 [run|test]" >&2; exit 2 ;;
+    fuzz) wanted=("${build_packages[@]}" "${fuzz_packages[@]}") ;;
+    *)    echo "usage: $0 [run|test|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -9,6 +9,7 @@ namespace host::sound {
 namespace {
 
 constexpr std::array<long, 6> playedRates = {32000, 44100, 48000, 16000, 22050, 24000};
+constexpr std::array<long, 9> streamRates = {32000, 44100, 48000, 16000, 22050, 24000, 8000, 11025, 12000};
 
 Mpg123Handle newHandle()
 {
@@ -19,12 +20,18 @@ Mpg123Handle newHandle()
         return {};
     }
     mpg123_handle* raw = handle.get();
-    // Only the rates above, at 16 bits, mono or stereo; no resampling, so a
-    // stream at any other rate is refused instead of converted.
-    bool ok = mpg123_param(raw, MPG123_ADD_FLAGS, MPG123_QUIET, 0.0) == MPG123_OK
+    // Every rate a stream may have is accepted at 16 bits, mono or stereo, and
+    // none is converted: checkFormat() then refuses the ones not played. Were
+    // only the played rates offered, the library would print a line on
+    // standard error for the others, whatever its quiet flag says.
+    // Junk in the stream is searched through without the library's
+    // limit of a few kilobytes (the pipeline has its own), and any ID3v2 tag
+    // that still reaches the decoder is skipped without being kept in memory.
+    bool ok = mpg123_param(raw, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_SKIP_ID3V2, 0.0) == MPG123_OK
               && mpg123_param(raw, MPG123_REMOVE_FLAGS, MPG123_AUTO_RESAMPLE, 0.0) == MPG123_OK
+              && mpg123_param(raw, MPG123_RESYNC_LIMIT, -1, 0.0) == MPG123_OK
               && mpg123_format_none(raw) == MPG123_OK;
-    for (long rate : playedRates)
+    for (long rate : streamRates)
         ok = ok && mpg123_format(raw, rate, MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16) == MPG123_OK;
     ok = ok && mpg123_open_feed(raw) == MPG123_OK;
     if (!ok) {

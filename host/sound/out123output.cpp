@@ -3,12 +3,49 @@
 #include "host/sound/soundlog.h"
 
 #include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <limits>
+#include <string>
 
 namespace host::sound {
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
+// After an output could not be opened, further opens give up at once for this
+// long: each failed attempt costs memory inside the sound libraries that is
+// never given back, and rapid retries would only pile that up.
+constexpr auto retryPause = std::chrono::seconds(1);
+std::atomic<Clock::rep> lastFailure {std::numeric_limits<Clock::rep>::min()};
+
+bool failedRecently()
+{
+    const Clock::rep failure = lastFailure.load();
+    return failure != std::numeric_limits<Clock::rep>::min()
+           && Clock::now() - Clock::time_point(Clock::duration(failure)) < retryPause;
+}
+
+// Whether the machine has an ALSA playback device node at all. Asking libasound
+// to open its default device on a machine with no sound card leaks about
+// 140 KiB per attempt, so ALSA is only tried where a card is present.
+bool hasAlsaPlaybackDevice()
+{
+    std::error_code error;
+    for (auto it = std::filesystem::directory_iterator("/dev/snd", error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.starts_with("pcmC") && name.ends_with('p'))
+            return true;
+    }
+    return false;
+}
+
 // The desktop's sound servers, nothing else: see the class comment.
-constexpr const char* drivers = "pulse,alsa";
+const char* drivers()
+{
+    return hasAlsaPlaybackDevice() ? "pulse,alsa" : "pulse";
+}
 
 } // namespace
 
@@ -21,6 +58,8 @@ Out123Output::~Out123Output()
 bool Out123Output::open(long rate, int channels)
 {
     if (!m_handle) {
+        if (failedRecently())
+            return false;
         Out123Handle handle(out123_new());
         if (!handle) {
             qCWarning(lcPlayer) << "no output handle";
@@ -28,10 +67,12 @@ bool Out123Output::open(long rate, int channels)
         }
         out123_param_int(handle.get(), OUT123_FLAGS, OUT123_QUIET);
         out123_param_string(handle.get(), OUT123_NAME, "tikora");
-        if (out123_open(handle.get(), drivers, nullptr) != OUT123_OK) {
+        if (out123_open(handle.get(), drivers(), nullptr) != OUT123_OK) {
             qCInfo(lcPlayer) << "no sound output:" << out123_strerror(handle.get());
+            lastFailure = Clock::now().time_since_epoch().count();
             return false;
         }
+        lastFailure = std::numeric_limits<Clock::rep>::min();
         m_handle = std::move(handle);
     } else {
         out123_stop(m_handle.get());

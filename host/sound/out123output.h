@@ -13,7 +13,9 @@ namespace host::sound {
 /// server, tried in the order PulseAudio, then ALSA. The list is explicit
 /// because libout123's own order goes on to modules that wait for seconds, or
 /// with no sound server never return and keep a core busy; with neither
-/// PulseAudio nor an ALSA card, open() fails within milliseconds.
+/// PulseAudio nor an ALSA card, open() fails within milliseconds. ALSA is
+/// tried only where a sound card is present, and for a second after a failed
+/// open no new attempt is made: failed attempts leak inside the libraries.
 ///
 /// Used from one thread only (the pipeline's), as libout123 asks.
 class Out123Output final : public AudioOutput

@@ -9,8 +9,11 @@
 namespace host::sound {
 
 /// The reading end of the playback pipeline: opens one sound file and hands
-/// out the bytes of its audio, that is the file without a leading ID3v2.3 tag
-/// and without a trailing 128-byte ID3v1 block.
+/// out the bytes of its audio, that is the file without the tags music players
+/// write around it: ID3v2 tags of versions 2.2 to 2.4 at the start (one or
+/// several, however large their pictures), and ID3v1, APEv2 and footed ID3v2.4
+/// tags at the end. Tag bytes never reach the decoder, so they never count
+/// toward its search for sound.
 ///
 /// Only regular files are opened. A FIFO, a device, a socket or a directory is
 /// refused after a stat() and before any open(), so nothing here can wait for
@@ -35,9 +38,9 @@ public:
     /// and finds its audio bytes; returns Opened or one of the failure codes.
     int open(const std::string& fileSystemPath);
 
-    /// Offset of the first audio byte (after a leading ID3v2.3 tag).
+    /// Offset of the first audio byte (after the leading tags).
     std::int64_t audioBegin() const { return m_begin; }
-    /// Offset one past the last audio byte (before a trailing "TAG" block).
+    /// Offset one past the last audio byte (before the trailing tags).
     std::int64_t audioEnd() const { return m_end; }
 
     /// Copies the next audio bytes into buffer; returns how many (0 once all
@@ -46,6 +49,8 @@ public:
 
 private:
     void findAudio(std::int64_t fileSize);
+    std::int64_t leadingTagSize() const;
+    std::int64_t trailingTagSize() const;
     bool readAt(std::int64_t offset, unsigned char* buffer, std::size_t size) const;
 
     FileDescriptor m_file;

@@ -2,7 +2,9 @@
 
 #include <lame/lame.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <random>
 #include <stdexcept>
@@ -40,27 +42,73 @@ std::string encodeMp3(const Tone& tone)
     return mp3;
 }
 
+namespace {
+
+// Sizes in ID3v2.4 headers and frames, and in every header: 7 bits per byte.
+std::string synchsafe(std::size_t value)
+{
+    std::string bytes;
+    for (int shift : {21, 14, 7, 0})
+        bytes += char((value >> shift) & 0x7F);
+    return bytes;
+}
+
+std::string bigEndian(std::size_t value, int width)
+{
+    std::string bytes;
+    for (int i = width - 1; i >= 0; --i)
+        bytes += char((value >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+std::string littleEndian32(std::uint32_t value)
+{
+    std::string bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes += char((value >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+// One frame: version 2.2 has three-letter names and three-byte sizes.
+std::string id3Frame(int version, const std::string& name, const std::string& content)
+{
+    if (version == 2)
+        return name.substr(0, 3) + bigEndian(content.size(), 3) + content;
+    const std::string size = version == 4 ? synchsafe(content.size()) : bigEndian(content.size(), 4);
+    return name + size + std::string("\0\0", 2) + content;
+}
+
+} // namespace
+
+std::string id3v2Tag(const Id3v2& shape)
+{
+    const int version = shape.version;
+    std::string body;
+    if (shape.extendedHeader && version == 3) // size 6 not counting itself, 64 bytes of padding
+        body += std::string("\0\0\0\x06\0\0\0\0\0\x40", 10);
+    if (shape.extendedHeader && version == 4) // size 6 counting itself, one flag byte, no flags
+        body += synchsafe(6) + std::string("\x01\0", 2);
+    body += id3Frame(version, version == 2 ? "TT2" : "TIT2", std::string(1, '\0') + "Test tone");
+    if (shape.pictureBytes > 0) {
+        std::string picture = "\xFF\xD8\xFF\xE0" + randomBytes(shape.pictureBytes - 4, 11);
+        const std::string head = version == 2 ? std::string("\0JPG\x03\0", 6)
+                                              : std::string("\0image/jpeg\0\x03\0", 14);
+        body += id3Frame(version, version == 2 ? "PIC" : "APIC", head + picture);
+    }
+    if (shape.padding > 0) {
+        std::string padding(shape.padding, '\0');
+        padding.replace(0, 4, "\xFF\xFB\x90\x64", std::min<std::size_t>(4, shape.padding));
+        body += padding;
+    }
+    const bool footer = shape.footer && version == 4;
+    const char flags = char((shape.extendedHeader && version >= 3 ? 0x40 : 0) | (footer ? 0x10 : 0));
+    const std::string header = std::string("ID3") + char(version) + '\0' + flags + synchsafe(body.size());
+    return header + body + (footer ? "3DI" + header.substr(3) : std::string());
+}
+
 std::string id3v2Tag(int majorVersion, bool extendedHeader)
 {
-    std::string body;
-    if (extendedHeader) {
-        // Size 6 (not counting itself), no flags, 64 bytes of padding.
-        body += std::string("\0\0\0\x06\0\0\0\0\0\x40", 10);
-    }
-    const std::string title = std::string(1, '\0') + "Test tone";
-    body += "TIT2";
-    body += std::string("\0\0\0", 3) + char(title.size()) + std::string("\0\0", 2) + title;
-    // Padding, and a stretch that looks like an MPEG frame header: a reader
-    // that stops short of the tag's end feeds the decoder garbage.
-    body += std::string("\xFF\xFB\x90\x64", 4) + std::string(60, '\0');
-    std::string tag = "ID3";
-    tag += char(majorVersion);
-    tag += '\0';
-    tag += char(extendedHeader ? 0x40 : 0x00);
-    const std::size_t size = body.size();
-    for (int shift : {21, 14, 7, 0})
-        tag += char((size >> shift) & 0x7F);
-    return tag + body;
+    return id3v2Tag(Id3v2 {.version = majorVersion, .extendedHeader = extendedHeader});
 }
 
 std::string id3v1Tag()
@@ -69,6 +117,30 @@ std::string id3v1Tag()
     tag += "Test tone";
     tag.resize(128, ' ');
     return tag;
+}
+
+std::string apeTag(bool withHeader)
+{
+    std::string items;
+    for (const auto& [key, value] : {std::pair<std::string, std::string> {"Title", "Test tone"}, {"Artist", "Nobody"}})
+        items += littleEndian32(std::uint32_t(value.size())) + littleEndian32(0) + key + '\0' + value;
+    // The size counts the items and the footer, not the header.
+    const auto block = [&](bool isHeader) {
+        const std::uint32_t flags = (withHeader ? 0x80000000u : 0) | (isHeader ? 0x20000000u : 0);
+        return "APETAGEX" + littleEndian32(2000) + littleEndian32(std::uint32_t(items.size() + 32))
+               + littleEndian32(2) + littleEndian32(flags) + std::string(8, '\0');
+    };
+    return (withHeader ? block(true) : std::string()) + items + block(false);
+}
+
+std::string wavFile(std::size_t size)
+{
+    std::string wav = "RIFF" + littleEndian32(std::uint32_t(size + 36)) + "WAVEfmt " + littleEndian32(16);
+    wav += std::string("\x01\0\x02\0", 4) + littleEndian32(44100) + littleEndian32(44100 * 4)
+           + std::string("\x04\0\x10\0", 4) + "data" + littleEndian32(std::uint32_t(size));
+    for (std::size_t i = 0; i < size; ++i)
+        wav += char(int(100 * std::sin(i * 0.05)) & 0xFF);
+    return wav;
 }
 
 std::string randomBytes(std::size_t size, unsigned seed)

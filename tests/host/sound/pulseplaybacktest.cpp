@@ -114,3 +114,34 @@ TEST_F(PulsePlaybackTest, BuiltInSoundIsHeardAndStopsWithin50Milliseconds)
                     milliseconds(*heard - played), stopLatency, requestTime, stopCall, cpuPercent);
     }
 }
+
+TEST_F(PulsePlaybackTest, ServerGoingAwayMidSoundEndsItQuietlyAndTheNextRingIsHeard)
+{
+    const int threadsBefore = soundtest::threadCount();
+    {
+        MonitorRecorder recorder(m_server->address());
+        const Clock::time_point played = Clock::now();
+        playFiles(-1, {m_sound});
+        ASSERT_TRUE(soundtest::waitUntil([&] { return firstLoud(recorder.pieces(), played).has_value(); }, 3s))
+            << m_server->log();
+        m_server->stop();
+    }
+    // The write fails, the endless count tries the next pass, which finds no
+    // server: only the player's idle worker is left.
+    EXPECT_TRUE(soundtest::waitUntil([&] { return soundtest::threadCount() <= threadsBefore + 1; }, 3s));
+
+    m_server->start();
+    ASSERT_TRUE(m_server->waitUntilReady(10s)) << m_server->log();
+    {
+        MonitorRecorder recorder(m_server->address());
+        // Let the new sink's monitor settle; rings are minutes apart anyway,
+        // well beyond the second the output waits after a failed open.
+        std::this_thread::sleep_for(1500ms);
+        const Clock::time_point played = Clock::now();
+        playFiles({m_sound});
+        EXPECT_TRUE(soundtest::waitUntil([&] { return firstLoud(recorder.pieces(), played).has_value(); }, 3s))
+            << m_server->log();
+        stopAllSound();
+    }
+    EXPECT_TRUE(soundtest::threadsSettleAt(threadsBefore));
+}

@@ -94,8 +94,14 @@ PulseServer::PulseServer()
     m_socket = m_folder + "/native";
     std::filesystem::create_directories(m_folder + "/runtime");
     std::filesystem::permissions(m_folder + "/runtime", std::filesystem::perms::owner_all);
+    start();
+}
 
-    const int log = ::open((m_folder + "/log").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+void PulseServer::start()
+{
+    if (m_pid > 0)
+        return;
+    const int log = ::open((m_folder + "/log").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     // Everything the daemon would keep lives in the private folder, so that it
     // neither finds nor disturbs a sound server of the machine's user. -n
     // skips the default configuration (no hardware, no autoloading); as root
@@ -114,9 +120,15 @@ PulseServer::PulseServer()
     ::close(log);
 }
 
+void PulseServer::stop()
+{
+    soundtest::stop(m_pid);
+    m_pid = -1;
+}
+
 PulseServer::~PulseServer()
 {
-    stop(m_pid);
+    stop();
     std::error_code ignored;
     std::filesystem::remove_all(m_folder, ignored);
 }

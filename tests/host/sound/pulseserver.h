@@ -28,6 +28,10 @@ public:
     PulseServer(const PulseServer&) = delete;
     PulseServer& operator=(const PulseServer&) = delete;
 
+    /// Ends the daemon, as if the sound server went away.
+    void stop();
+    /// Starts the daemon again on the same socket (after stop()).
+    void start();
     /// Whether the daemon answers on its socket (waits up to timeout).
     bool waitUntilReady(std::chrono::milliseconds timeout) const;
     /// The server string for PULSE_SERVER.

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <vector>
 
 using host::sound::SoundFile;
 using soundtest::TemporaryFolder;
@@ -36,49 +37,44 @@ TEST(SoundFile, HandsOutAPlainFileWhole)
     EXPECT_EQ(file.read(nullptr, 0), 0);
 }
 
-TEST(SoundFile, SkipsLeadingId3v23TagBySize)
+TEST(SoundFile, HandsOutOnlyTheAudioBetweenTags)
 {
+    using soundtest::id3v2Tag;
+    std::string badSize = id3v2Tag(3, false);
+    badSize[9] = '\x80'; // no synchsafe size: no tag, the decoder searches through it
+    std::string overlongExtended = id3v2Tag(3, true);
+    overlongExtended[13] = '\x7F';
+    std::string pastTheEnd = id3v2Tag(4, false);
+    pastTheEnd[6] = '\x01';
+    struct Case
+    {
+        const char* name;
+        std::string before, after;
+        std::size_t kept; ///< bytes at the end of before handed out with the audio
+    };
+    const std::vector<Case> cases = {
+        {"v2.2", id3v2Tag(2, false), "", 0},
+        {"v2.3 extended", id3v2Tag(3, true), "", 0},
+        {"v2.4 extended, footer", id3v2Tag({.version = 4, .extendedHeader = true, .footer = true}), "", 0},
+        {"three tags", id3v2Tag(4, true) + id3v2Tag(2, false) + id3v2Tag(3, false), "", 0},
+        {"size not synchsafe", badSize, "", badSize.size()},
+        {"extended header larger than the tag", overlongExtended, "", 0},
+        {"size past the end", pastTheEnd, "", pastTheEnd.size() - 10},
+        {"ID3v1 after APEv2", "", soundtest::apeTag(true) + soundtest::id3v1Tag(), 0},
+        {"footed v2.4 at the end", id3v2Tag(3, false), id3v2Tag({.version = 4, .footer = true}), 0},
+    };
     TemporaryFolder folder;
-    for (bool extended : {false, true}) {
-        const std::string tag = soundtest::id3v2Tag(3, extended);
+    for (const Case& c : cases) {
         SoundFile file;
-        ASSERT_EQ(file.open(folder.write("tagged.mp3", tag + audio)), SoundFile::Opened);
-        EXPECT_EQ(file.audioBegin(), static_cast<std::int64_t>(tag.size())) << "extended header " << extended;
-        EXPECT_EQ(readAll(file), audio) << "extended header " << extended;
+        ASSERT_EQ(file.open(folder.write("tagged.mp3", c.before + audio + c.after)), SoundFile::Opened);
+        const std::string kept = c.before.substr(c.before.size() - c.kept);
+        EXPECT_EQ(file.audioBegin(), static_cast<std::int64_t>(c.before.size() - c.kept)) << c.name;
+        EXPECT_EQ(readAll(file), kept + audio) << c.name;
     }
-}
 
-TEST(SoundFile, LeavesOtherLeadingTagsToTheDecoder)
-{
-    TemporaryFolder folder;
+    // A block at the end that would reach into the leading tag is no tag.
+    const std::string tag = id3v2Tag(3, true);
     SoundFile file;
-    // Only ID3v2.3 is skipped here.
-    ASSERT_EQ(file.open(folder.write("v24.mp3", soundtest::id3v2Tag(4, false) + audio)), SoundFile::Opened);
-    EXPECT_EQ(file.audioBegin(), 0);
-
-    // A size byte with its high bit set is no synchsafe size.
-    std::string broken = soundtest::id3v2Tag(3, false);
-    broken[9] = '\x80';
-    ASSERT_EQ(file.open(folder.write("broken.mp3", broken + audio)), SoundFile::Opened);
-    EXPECT_EQ(file.audioBegin(), 0);
-
-    // An extended header that claims more room than the whole tag.
-    std::string overlong = soundtest::id3v2Tag(3, true);
-    overlong[13] = '\x7F';
-    ASSERT_EQ(file.open(folder.write("overlong.mp3", overlong + audio)), SoundFile::Opened);
-    EXPECT_EQ(file.audioBegin(), 0);
-}
-
-TEST(SoundFile, ExcludesTrailingId3v1Block)
-{
-    TemporaryFolder folder;
-    const std::string tag = soundtest::id3v2Tag(3, true);
-    SoundFile file;
-    ASSERT_EQ(file.open(folder.write("both.mp3", tag + audio + soundtest::id3v1Tag())), SoundFile::Opened);
-    EXPECT_EQ(file.audioEnd(), static_cast<std::int64_t>(tag.size() + audio.size()));
-    EXPECT_EQ(readAll(file), audio);
-
-    // A tag that would reach into the leading tag is not one.
     ASSERT_EQ(file.open(folder.write("short.mp3", tag + "TAG" + std::string(100, 'x'))), SoundFile::Opened);
     EXPECT_EQ(file.audioEnd(), static_cast<std::int64_t>(tag.size() + 103));
 }

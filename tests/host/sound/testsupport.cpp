@@ -1,6 +1,10 @@
 #include "testsupport.h"
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <cstdlib>
 #include <filesystem>
@@ -32,6 +36,35 @@ std::string TemporaryFolder::write(const std::string& name, const std::string& b
     return path;
 }
 
+StandardErrorCapture::StandardErrorCapture()
+{
+    std::fflush(stderr);
+    m_saved = ::dup(STDERR_FILENO);
+    const int file = ::open(m_folder.file("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    ::dup2(file, STDERR_FILENO);
+    ::close(file);
+}
+
+StandardErrorCapture::~StandardErrorCapture()
+{
+    std::fflush(stderr);
+    ::dup2(m_saved, STDERR_FILENO);
+    ::close(m_saved);
+}
+
+std::string StandardErrorCapture::text() const
+{
+    std::fflush(stderr);
+    return readFile(m_folder.file("stderr"));
+}
+
+long peakMemoryKilobytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -42,6 +75,13 @@ std::string readFile(const std::string& path)
 
 int threadCount()
 {
+    // ThreadSanitizer starts a helper thread of its own with the process's
+    // first thread; let that happen before anything is counted.
+    static const bool helperStarted = [] {
+        std::thread([] {}).join();
+        return true;
+    }();
+    (void)helperStarted;
     int count = 0;
     std::error_code error;
     for (auto it = std::filesystem::directory_iterator("/proc/self/task", error);

@@ -29,6 +29,27 @@ private:
     std::string m_path;
 };
 
+/// Sends what the process writes to standard error into a file for as long
+/// as it lives, so that a test can tell that nothing was printed.
+class StandardErrorCapture final
+{
+public:
+    StandardErrorCapture();
+    ~StandardErrorCapture();
+    StandardErrorCapture(const StandardErrorCapture&) = delete;
+    StandardErrorCapture& operator=(const StandardErrorCapture&) = delete;
+
+    /// What was written so far.
+    std::string text() const;
+
+private:
+    TemporaryFolder m_folder;
+    int m_saved = -1;
+};
+
+/// Peak resident memory of the process so far, in kilobytes.
+long peakMemoryKilobytes();
+
 /// The file's bytes (empty when it cannot be read).
 std::string readFile(const std::string& path);
 
