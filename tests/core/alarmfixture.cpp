@@ -44,7 +44,12 @@ void AlarmFixture::TearDown()
             closeWindow(window, CloseMode::Immediate);
     }
     testwindows::pump(20);
+    // Removing the player joins its threads, so no output outlives its log.
     stopAllSound();
+    sound::setAudioOutputFactory({});
+    for (const auto& log : m_logs)
+        EXPECT_EQ(log->liveOutputs(), 0);
+    m_logs.clear();
     setClock({});
     setSleep({});
     if (m_previousRuntimeFolder.isNull())
@@ -73,15 +78,14 @@ AlarmTable::AlarmFields AlarmFixture::fields(const char* enabled, const char* mu
 sound::CaptureLog& AlarmFixture::captureSound(double speed)
 {
     stopAllSound();
-    // Never freed: a player stopped by one test may still close its output.
-    m_sound = new sound::CaptureLog(speed);
-    sound::setAudioOutputFactory(m_sound->factory());
-    return *m_sound;
+    m_logs.push_back(std::make_unique<sound::CaptureLog>(speed));
+    sound::setAudioOutputFactory(m_logs.back()->factory());
+    return *m_logs.back();
 }
 
 bool AlarmFixture::waitForSegments(std::size_t count)
 {
-    return m_sound->waitFor([count](const auto& segments) { return segments.size() >= count; }, std::chrono::seconds(5));
+    return sound().waitFor([count](const auto& segments) { return segments.size() >= count; }, std::chrono::seconds(5));
 }
 
 std::string AlarmFixture::ownMusic()

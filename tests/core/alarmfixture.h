@@ -16,6 +16,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,7 @@ protected:
     /// Captures sound from now on in a fresh log; speed 1 plays in real time.
     host::sound::CaptureLog& captureSound(double speed = 0.0);
     /// The log sound goes to.
-    host::sound::CaptureLog& sound() { return *m_sound; }
+    host::sound::CaptureLog& sound() { return *m_logs.back(); }
     /// Waits until `count` files have started playing.
     bool waitForSegments(std::size_t count);
     /// An MP3 of the alarm's own, told from the built-in sound by its format
@@ -53,7 +54,8 @@ protected:
 private:
     QTemporaryDir m_files;
     QByteArray m_previousRuntimeFolder;
-    host::sound::CaptureLog* m_sound = nullptr;
+    // Every log of the test: a player stopped by one may still be closing its output.
+    std::vector<std::unique_ptr<host::sound::CaptureLog>> m_logs;
 };
 
 /// The built-in sound's format, and the alarm's own.
