@@ -202,6 +202,12 @@ void DesktopSession::key(const QStringList& keys) const
     QThread::msleep(100);
 }
 
+void DesktopSession::keyInWindow(unsigned long window, const QStringList& keys) const
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id(window)});
+    key(keys);
+}
+
 void DesktopSession::type(const QString& text) const
 {
     run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
@@ -215,7 +221,7 @@ void DesktopSession::replaceText(unsigned long window, int x, int y, const QStri
     type(text);
 }
 
-QString DesktopSession::copyText(unsigned long window, int x, int y) const
+QString DesktopSession::copyText(unsigned long window, int x, int y, const QStringList& keys) const
 {
     // A marker in the clipboard first, so that a copy that did not happen
     // cannot pass for the text of an earlier one. xclip serves it until the
@@ -227,7 +233,7 @@ QString DesktopSession::copyText(unsigned long window, int x, int y) const
     holder->closeWriteChannel();
     QThread::msleep(150);
     click(window, x, y);
-    key({QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")});
+    key(keys + QStringList{QStringLiteral("ctrl+c")});
     QString text;
     QDeadlineTimer deadline(3000);
     do {

@@ -63,9 +63,11 @@ public:
     void type(const QString& text) const;
     /// Replaces the text of the edit box at a point of the window: click, select all, type.
     void replaceText(unsigned long window, int x, int y, const QString& text) const;
-    /// Reads the text of the box at a point of the window as a user would
-    /// copy it: click, select all, copy, and read the clipboard.
-    QString copyText(unsigned long window, int x, int y) const;
+    /// Reads the text at a point of the window as a user would copy it: click,
+    /// press `keys` (select all, or move through a list), copy, and read the clipboard.
+    QString copyText(unsigned long window, int x, int y, const QStringList& keys = {QStringLiteral("ctrl+a")}) const;
+    /// Presses keys in the window after making it the active one.
+    void keyInWindow(unsigned long window, const QStringList& keys) const;
     /// Saves a picture of the whole screen as PNG; false when it failed.
     bool screenshot(const QString& path) const;
 

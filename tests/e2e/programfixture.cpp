@@ -40,9 +40,9 @@ void ProgramTest::TearDown()
     m_pulse.reset();
 }
 
-void ProgramTest::startProgram(const QDateTime& fakeNow)
+void ProgramTest::startProgram(const QDateTime& fakeNow, ProgramRun::Pace pace, int speed)
 {
-    m_program = std::make_unique<ProgramRun>(m_desktop, QString::fromStdString(m_pulse->address()), fakeNow);
+    m_program = std::make_unique<ProgramRun>(m_desktop, QString::fromStdString(m_pulse->address()), fakeNow, pace, speed);
     ASSERT_TRUE(m_program->isRunning()) << "the program did not start";
     m_main = m_desktop.waitForWindow(QStringLiteral("Tikora~闹钟"));
     ASSERT_NE(m_main, 0UL) << "the main window did not appear";
@@ -84,8 +84,14 @@ void ProgramTest::chooseFromListMenu(int row, int item)
 
 QString ProgramTest::listCell(int row, int column)
 {
-    const int y = kListTop + kHeaderHeight + row * kRowHeight + kRowHeight / 2;
-    return m_desktop.copyText(m_main, kListLeft + kColumnLeft[column] + 10, y);
+    // Only three rows fit in the list: the first row is clicked in the
+    // column, and the keyboard moves down to the row (End: the last one).
+    QStringList keys;
+    for (int step = 0; step < row; ++step)
+        keys << QStringLiteral("Down");
+    if (row < 0)
+        keys << QStringLiteral("End");
+    return m_desktop.copyText(m_main, kListLeft + kColumnLeft[column] + 10, kListTop + kHeaderHeight + kRowHeight / 2, keys);
 }
 
 bool ProgramTest::soundHeardAfter(Clock::time_point since, std::chrono::milliseconds timeout) const
@@ -109,4 +115,13 @@ std::optional<ProgramTest::Clock::time_point> ProgramTest::lastLoud() const
             last = piece.arrival;
     }
     return last;
+}
+
+bool ProgramTest::answerMessageBox(const QString& title)
+{
+    const unsigned long box = m_desktop.waitForWindow(title);
+    if (box == 0)
+        return false;
+    m_desktop.keyInWindow(box, {QStringLiteral("Return")});
+    return m_desktop.waitForNoWindow(title);
 }

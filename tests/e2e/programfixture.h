@@ -38,7 +38,7 @@ protected:
     void TearDown() override;
 
     /// Starts the program with its clock at `fakeNow` and waits for the main window.
-    void startProgram(const QDateTime& fakeNow);
+    void startProgram(const QDateTime& fakeNow, ProgramRun::Pace pace = ProgramRun::Pace::WallClock, int speed = 1);
 
     /// Opens the editor with "添加闹钟"; its window or 0.
     unsigned long openAddEditor();
@@ -47,8 +47,10 @@ protected:
     /// Right-clicks row `row` of the alarm list and chooses the popup menu's
     /// item `item` (0: enable/disable, 1: modify, 2: delete).
     void chooseFromListMenu(int row, int item);
-    /// The text of a cell of the alarm list, copied from the list.
+    /// The text of a cell of the alarm list, copied from the list; row -1: the last row.
     QString listCell(int row, int column);
+    /// Answers the message box titled `title` with Return (its default button); false when none opened.
+    bool answerMessageBox(const QString& title);
 
     /// Whether the null sink carries sound (a loud piece) after `since`, waiting up to timeout.
     bool soundHeardAfter(Clock::time_point since, std::chrono::milliseconds timeout) const;

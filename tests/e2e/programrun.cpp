@@ -16,7 +16,9 @@
 #error "TIKORA_FAKETIME_LIBRARY must name libfaketime's multi-threaded library"
 #endif
 
-ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer, const QDateTime& fakeNow)
+ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer, const QDateTime& fakeNow, Pace pace,
+                       int speed)
+    : m_speed(speed)
 {
     const QString binary = m_folder.filePath(QStringLiteral("tikora"));
     QFile::copy(QStringLiteral(TIKORA_BINARY), binary);
@@ -25,7 +27,8 @@ ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer
     // The clock is read from a file on every call, so that the test can move
     // it and change its speed while the program runs; the faketime wrapper's
     // own variable would take precedence over the file, so the library is
-    // preloaded directly. Monotonic time stays real: Qt's timers run on it.
+    // preloaded directly. Monotonic time, which Qt's timers run on, stays
+    // real unless everything is to go faster.
     m_clockFile = m_folder.filePath(QStringLiteral("clock"));
     m_offsetSeconds = QDateTime::currentDateTime().secsTo(fakeNow);
     writeClock();
@@ -34,7 +37,8 @@ ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer
     environment.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"), m_clockFile);
     environment.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
     environment.insert(QStringLiteral("FAKETIME_XRESET"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+    if (pace == Pace::WallClock)
+        environment.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
     environment.insert(QStringLiteral("PULSE_SERVER"), pulseServer);
     environment.remove(QStringLiteral("FAKETIME"));
 

@@ -16,8 +16,13 @@ class DesktopSession;
 class ProgramRun final
 {
 public:
-    /// Starts the program with its clock at `fakeNow`, running at normal speed.
-    ProgramRun(const DesktopSession& desktop, const QString& pulseServer, const QDateTime& fakeNow);
+    /// What a faster clock speeds up: the wall clock and sleeps only (Qt's
+    /// timers keep real time), or every clock of the program, timers included.
+    enum class Pace { WallClock, Everything };
+
+    /// Starts the program with its clock at `fakeNow`, running `speed` times as fast as real time.
+    ProgramRun(const DesktopSession& desktop, const QString& pulseServer, const QDateTime& fakeNow,
+               Pace pace = Pace::WallClock, int speed = 1);
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;

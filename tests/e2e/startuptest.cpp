@@ -30,7 +30,7 @@ QByteArray fileBytes(const QString& path)
 
 TEST_F(StartAndExit, MainWindowIsCentredWithItsTitleAndClass)
 {
-    startProgram(at(7, 4, 40));
+    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 40)));
     EXPECT_EQ(m_desktop.windowTitle(m_main), QStringLiteral(" Tikora~闹钟  1.0"));
     EXPECT_EQ(m_desktop.windowClass(m_main), (QStringList{QStringLiteral("Tikora闹钟"), QStringLiteral("Tikora闹钟")}));
 
@@ -46,7 +46,7 @@ TEST_F(StartAndExit, MainWindowIsCentredWithItsTitleAndClass)
 TEST_F(StartAndExit, ClockShowsZerosThenTheTimeWithoutLeadingZeros)
 {
     const auto launched = Clock::now();
-    startProgram(at(9, 5, 1));
+    ASSERT_NO_FATAL_FAILURE(startProgram(at(9, 5, 1)));
     // Before the first tick, a second after start, the three boxes all read
     // "00" and so look alike; after it, hour, minute and second differ.
     QTemporaryDir folder;
@@ -71,7 +71,7 @@ TEST_F(StartAndExit, ClockShowsZerosThenTheTimeWithoutLeadingZeros)
 
 TEST_F(StartAndExit, DefaultSoundFileLivesBesideTheProgramWhileItRuns)
 {
-    startProgram(at(7, 4, 40));
+    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 40)));
     const QString sound = m_program->folder() + QStringLiteral("/misc.mp3");
     EXPECT_EQ(fileBytes(sound), fileBytes(QStringLiteral(TIKORA_SOURCE_DIR "/resources/alarm.mp3")))
         << "misc.mp3 beside the program does not hold the built-in sound";
