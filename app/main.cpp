@@ -1,6 +1,7 @@
 // Tikora 闹钟: starts the host, loads the main window and runs until the
 // last window is gone.
 
+#include "core/ringwindowlayout.h"
 #include "host/commands.h"
 #include "host/runtime.h"
 #include "host/sound/soundservice.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     host::initialise();
     host::enterRunDirectory();
     host::registerWindow(MainWindow::layout());
+    host::registerWindow(RingWindow::layout());
     host::registerWindow(SettingsWindow::layout());
     host::loadStartWindow(MainWindow::id);
     host::runMessageLoop();

@@ -54,6 +54,31 @@ UnitRef slotTimerOf(int slot)
     return kSlotTimers.at(static_cast<std::size_t>(slot - 1));
 }
 
+Text mirror(int slot)
+{
+    return readProperty(mirrorOf(slot), prop::caption).toText();
+}
+
+void setRingingSlot(int slot)
+{
+    writeProperty(MainWindow::标签_响铃, prop::caption, Value(slotName(slot)));
+}
+
+Text ringingSlotName()
+{
+    return readProperty(MainWindow::标签_响铃, prop::caption).toText();
+}
+
+int ringingSlot()
+{
+    const Text name = ringingSlotName();
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        if (name == slotName(slot))
+            return slot;
+    }
+    return 0;
+}
+
 int count()
 {
     return listRowCount(kList);

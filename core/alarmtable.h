@@ -37,6 +37,15 @@ const host::Text& slotName(int slot);
 host::UnitRef mirrorOf(int slot);
 /// The timer that runs the due check of a slot.
 host::UnitRef slotTimerOf(int slot);
+/// The ring time the slot's mirror holds (what the due check compares).
+host::Text mirror(int slot);
+
+/// Names `slot` as the one ringing, for the ringing window to read.
+void setRingingSlot(int slot);
+/// The text naming the ringing slot (the label's text, whatever it holds).
+host::Text ringingSlotName();
+/// The slot that text names, 1 … 5, or 0 when it names none.
+int ringingSlot();
 
 /// The alarm's cells other than its ring time, as an editor confirms them.
 struct AlarmFields

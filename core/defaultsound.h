@@ -1,0 +1,25 @@
+#pragma once
+
+// The default sound file: the built-in alarm sound put on disk, so that an
+// alarm whose music is "无" plays it like any other file.
+//
+// Its home is "misc.mp3" in the program's folder. That folder may be
+// read-only (an installed program) and the file may be deleted while the
+// program runs, so the file is written again before each use and, where the
+// program's folder cannot take it, a copy goes to a folder of the user's
+// own: an alarm never rings silently for want of this file.
+
+#include "host/text.h"
+
+namespace DefaultSound {
+
+/// "misc.mp3" in the program's folder.
+host::Text homeFile();
+/// Writes the built-in sound and returns the file that now holds it: the
+/// home file, or the per-user copy when the home file cannot be written.
+/// Empty only when neither can.
+host::Text write();
+/// Removes the home file and the per-user copy.
+void remove();
+
+} // namespace DefaultSound

@@ -1,0 +1,34 @@
+#include "core/duecheck.h"
+
+#include "core/alarmtable.h"
+#include "core/ringwindowlayout.h"
+#include "host/runtime.h"
+#include "ui/main/mainwindowlayout.h"
+
+using namespace host;
+
+namespace {
+
+// The clock display's time as the mirrors hold it: "7:5" at 07:05, never padded.
+Text displayedTime()
+{
+    static const Text separator = ":"_t;
+    return readProperty(MainWindow::编辑框1, prop::content).toText() + separator +
+           readProperty(MainWindow::编辑框2, prop::content).toText();
+}
+
+} // namespace
+
+void checkSlot(int slot)
+{
+    if (AlarmTable::cell(slot - 1, AlarmTable::AlarmColumn::Enabled) != AlarmTable::cellText::enabled())
+        return;
+    if (AlarmTable::mirror(slot) != displayedTime())
+        return;
+    AlarmTable::setRingingSlot(slot);
+    // Waits here while the window rings; when it is already open (another
+    // slot rings) this returns at once and the slot is retired unheard.
+    loadWindow(RingWindow::id, DialogMode::Dialog);
+    if (isLoaded(MainWindow::id))
+        writeProperty(AlarmTable::slotTimerOf(slot), prop::interval, Value(0));
+}

@@ -1,0 +1,189 @@
+#include "alarmfixture.h"
+
+#include "core/defaultsound.h"
+#include "core/ringwindowhandlers.h"
+#include "core/ringwindowlayout.h"
+#include "host/commands.h"
+#include "host/runtime.h"
+#include "host/sound/soundservice.h"
+#include "testwindows.h"
+#include "ui/main/mainwindowlayout.h"
+#include "unitdriver.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QWidget>
+
+#include <set>
+
+using namespace host;
+
+namespace {
+
+constexpr std::array<UnitRef, 4> kShakeTimers{RingWindow::时钟1, RingWindow::时钟2, RingWindow::时钟3, RingWindow::时钟4};
+
+// The ringing window opened for slot 1 as the due check would, but without
+// waiting for it, so the test can act on it.
+class Ringing : public AlarmFixture
+{
+protected:
+    void TearDown() override
+    {
+        AlarmFixture::TearDown();
+        QDir().rmdir(QString::fromStdString(DefaultSound::homeFile().toUtf8()));
+    }
+    static void ring(const char* slotName = "闹钟1")
+    {
+        writeProperty(MainWindow::标签_响铃, prop::caption, Value(Text::fromUtf8(slotName)));
+        ASSERT_TRUE(loadWindow(RingWindow::id));
+    }
+    static int read(UnitRef unit, int property) { return readProperty(unit, property).toInt(); }
+    static bool visible(UnitRef window) { return readProperty(window, prop::visible).toBool(); }
+};
+
+// Counts what would make the window flicker or jump in front again.
+class RestackCounter final : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::ZOrderChange || type == QEvent::Show || type == QEvent::Hide || type == QEvent::WinIdChange)
+            ++count;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(Ringing, StartsWithTheSoundShakeAndNoteOfTheSlotsAlarm)
+{
+    enum class Heard { Nothing, BuiltIn, Own };
+    struct Case
+    {
+        const char* slotName;
+        const char* music;  // "own" for an MP3 of the alarm's own
+        const char* vibrate;
+        Heard heard;
+        bool shakes;
+    };
+    const Case cases[] = {
+        {"闹钟1", "无", "假", Heard::BuiltIn, false},
+        {"闹钟1", "own", "真", Heard::Own, true},
+        {"闹钟1", "", "真", Heard::Nothing, true},
+        {"闹钟1", "/no/such/file.mp3", "假", Heard::Nothing, false},
+        {"标签", "无", "真", Heard::Nothing, false},  // no slot named: caption only
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(std::string(test.slotName) + " " + test.music + " " + test.vibrate);
+        TearDown();
+        SetUp();
+        const std::string music = std::string(test.music) == "own" ? ownMusic() : test.music;
+        addAlarm("7:5", fields("开启", music.c_str(), test.vibrate, "记得带伞"));
+
+        ring(test.slotName);
+
+        EXPECT_EQ(readProperty(RingWindow::window, prop::caption).toText(), Text::fromUtf8(test.slotName));
+        const bool slotNamed = std::string(test.slotName) != "标签";
+        EXPECT_EQ(readProperty(RingWindow::编辑框1, prop::content).toText(), slotNamed ? "记得带伞"_t : Text());
+        for (std::size_t index = 0; index < kShakeTimers.size(); ++index)
+            EXPECT_EQ(read(kShakeTimers[index], prop::interval), test.shakes ? 103 - static_cast<int>(index) : 0);
+        EXPECT_EQ(read(RingWindow::时钟5, prop::interval), 60000);
+        EXPECT_EQ(read(RingWindow::时钟6, prop::interval), 1);
+        if (test.heard == Heard::Nothing) {
+            testwindows::pump(300);
+            EXPECT_TRUE(sound().segments().empty());
+        } else {
+            ASSERT_TRUE(waitForSegments(1));
+            EXPECT_TRUE(test.heard == Heard::BuiltIn ? isBuiltInSound(sound().segments()[0])
+                                                      : isOwnMusic(sound().segments()[0]));
+            testwindows::pump(300);
+            EXPECT_EQ(sound().segments().size(), 1u);  // once, not again
+        }
+    }
+}
+
+TEST_F(Ringing, ShakesInStepsOfTenPixelsAndReturnsToMidScreenEachMinute)
+{
+    addAlarm("7:5", fields("开启", "无", "真"));
+    ring();
+    const int left = read(RingWindow::window, prop::left);
+    const int top = read(RingWindow::window, prop::top);
+    std::set<int> lefts;
+    std::set<int> tops;
+    for (int sample = 0; sample < 100; ++sample) {
+        testwindows::pump(10);
+        lefts.insert(read(RingWindow::window, prop::left) - left);
+        tops.insert(read(RingWindow::window, prop::top) - top);
+    }
+    EXPECT_GT(lefts.size(), 1u);
+    EXPECT_GT(tops.size(), 1u);
+    for (const std::set<int>& offsets : {lefts, tops}) {
+        for (int offset : offsets)
+            EXPECT_EQ(offset % 10, 0) << offset;
+    }
+
+    repositionRingWindow();
+    EXPECT_EQ(read(RingWindow::window, prop::left), screenWidth() / 2);
+    EXPECT_EQ(read(RingWindow::window, prop::top), screenHeight() / 2);
+    EXPECT_EQ(read(RingWindow::window, prop::width), 355);
+}
+
+TEST_F(Ringing, SnoozeHidesBothWindowsForFiveMinutesThenSoundsTheDefault)
+{
+    addAlarm("7:5", fields("开启", ownMusic().c_str()));
+    ring();
+    ASSERT_TRUE(waitForSegments(1));
+    bool hiddenWhileAsleep = false;
+    m_duringSleep = [&] { hiddenWhileAsleep = !visible(RingWindow::window) && !visible(MainWindow::window); };
+    BoxAnswerer boxes(BoxAnswerer::Answer::Ok);
+
+    drive::click(RingWindow::按钮2);
+
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, QString("5分钟后再看得见！"));
+    EXPECT_EQ(boxes.shown()[0].title, QString("信息："));
+    EXPECT_EQ(m_sleeps, std::vector<std::chrono::milliseconds>{std::chrono::minutes(5)});
+    EXPECT_TRUE(hiddenWhileAsleep);
+    EXPECT_TRUE(visible(RingWindow::window));
+    EXPECT_TRUE(visible(MainWindow::window));
+    EXPECT_TRUE(isLoaded(RingWindow::id));
+    ASSERT_TRUE(waitForSegments(2));
+    EXPECT_TRUE(isOwnMusic(sound().segments()[0]));
+    EXPECT_TRUE(isBuiltInSound(sound().segments()[1]));
+}
+
+TEST_F(Ringing, KeepingOnTopNeitherRestacksNorReshowsTheWindow)
+{
+    addAlarm("7:5");
+    ring();
+    RestackCounter counter;
+    drive::widgetOf(RingWindow::window)->installEventFilter(&counter);
+    testwindows::pump(300);  // some hundreds of ticks
+    EXPECT_EQ(counter.count, 0);
+    EXPECT_TRUE(readProperty(RingWindow::window, prop::alwaysOnTop).toBool());
+}
+
+TEST_F(Ringing, DefaultSoundIsHeardWhenItsFileIsGoneOrCannotBeWritten)
+{
+    for (const bool writable : {true, false}) {
+        SCOPED_TRACE(writable ? "removed while running" : "program folder not writable");
+        TearDown();
+        SetUp();
+        const QString home = QString::fromStdString(DefaultSound::homeFile().toUtf8());
+        ASSERT_TRUE(removeFile(DefaultSound::homeFile()));
+        if (!writable)
+            ASSERT_TRUE(QDir().mkdir(home));  // nothing can write a file there now
+        addAlarm("7:5");
+
+        ring();
+
+        ASSERT_TRUE(sound().waitFor([](const auto& segments) { return !segments.empty() && segments[0].drained; },
+                                    std::chrono::seconds(5)));
+        EXPECT_TRUE(isBuiltInSound(sound().segments()[0]));
+        EXPECT_GT(sound().segments()[0].frames, 44100 * 20);  // the whole sound, not a broken file
+    }
+}

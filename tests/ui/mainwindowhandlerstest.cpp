@@ -1,0 +1,197 @@
+#include "alarmfixture.h"
+
+#include "core/defaultsound.h"
+#include "host/runtime.h"
+#include "host/sound/builtinsound.h"
+#include "modalwatch.h"
+#include "testwindows.h"
+#include "ui/main/mainwindowhandlers.h"
+#include "ui/main/mainwindowlayout.h"
+#include "unitdriver.h"
+
+#include <QAction>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
+
+using namespace host;
+using AlarmTable::AlarmColumn;
+
+namespace {
+
+class MainWindowHandlers : public AlarmFixture
+{
+protected:
+    static Text toggleCaption() { return readProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption).toText(); }
+    static void setToggleCaption(const char* caption)
+    {
+        writeProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption, Value(Text::fromUtf8(caption)));
+    }
+    static std::vector<Text> column(AlarmColumn which)
+    {
+        std::vector<Text> cells;
+        for (int row = 0; row < AlarmTable::count(); ++row)
+            cells.push_back(AlarmTable::cell(row, which));
+        return cells;
+    }
+    static std::vector<Text> mirrors()
+    {
+        std::vector<Text> texts;
+        for (int slot = 1; slot <= AlarmTable::kSlots; ++slot)
+            texts.push_back(AlarmTable::mirror(slot));
+        return texts;
+    }
+    static std::vector<Text> texts(std::initializer_list<const char*> utf8)
+    {
+        std::vector<Text> result;
+        for (const char* text : utf8)
+            result.push_back(Text::fromUtf8(text));
+        return result;
+    }
+    static QString fileOf(const Text& path) { return QString::fromStdString(path.toUtf8()); }
+};
+
+// Chooses the menu's first item, or closes the menu when `choose` is false.
+ModalWatch choosingFirstItem(bool choose, QString* firstItem)
+{
+    return ModalWatch(ModalWatch::Kind::Popup, [choose, firstItem](QWidget* popup) {
+        auto* menu = qobject_cast<QMenu*>(popup);
+        ASSERT_NE(menu, nullptr);
+        QAction* first = menu->actions().value(0);
+        *firstItem = first ? first->text() : QString();
+        if (choose && first)
+            menu->setActiveAction(first);
+        QKeyEvent key(QEvent::KeyPress, choose ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(menu, &key);
+    });
+}
+
+} // namespace
+
+TEST_F(MainWindowHandlers, ClockShowsTheTimeWithoutLeadingZeros)
+{
+    EXPECT_EQ(readProperty(MainWindow::时钟1, prop::interval).toInt(), 1000);
+    struct Case
+    {
+        int hour, minute, second;
+        std::vector<Text> shown;
+    };
+    for (const Case& test : {Case{9, 5, 7, texts({"9", "5", "7"})}, Case{23, 59, 0, texts({"23", "59", "0"})},
+                             Case{0, 0, 0, texts({"0", "0", "0"})}}) {
+        setTime(test.hour, test.minute, test.second);
+        clockTick();
+        const std::vector<Text> shown{readProperty(MainWindow::编辑框1, prop::content).toText(),
+                                      readProperty(MainWindow::编辑框2, prop::content).toText(),
+                                      readProperty(MainWindow::编辑框3, prop::content).toText()};
+        EXPECT_EQ(shown, test.shown);
+    }
+}
+
+TEST_F(MainWindowHandlers, PopupSaysWhatTheToggleWillDoToTheSelectedAlarmOnly)
+{
+    addAlarm("7:0");
+    addAlarm("8:0", fields("关闭"));
+    addAlarm("9:0");
+    struct Case
+    {
+        int row;
+        const char* caption;
+        std::vector<Text> enabledAfter;
+    };
+    for (const Case& test : {Case{0, "关闭闹钟", texts({"关闭", "关闭", "开启"})},
+                             Case{1, "开启闹钟", texts({"关闭", "开启", "开启"})}}) {
+        SCOPED_TRACE(test.row);
+        QString firstItem;
+        ModalWatch watch = choosingFirstItem(true, &firstItem);
+        drive::rightClick(MainWindow::超级列表框1, test.row);
+        ASSERT_TRUE(testwindows::waitUntil([&] { return watch.seen(); }));
+        testwindows::pump(50);  // the choice arrives after the menu has closed
+        EXPECT_EQ(firstItem, QString::fromUtf8(test.caption));
+        EXPECT_EQ(toggleCaption(), Text::fromUtf8(test.caption));
+        EXPECT_EQ(column(AlarmColumn::Enabled), test.enabledAfter);
+    }
+}
+
+TEST_F(MainWindowHandlers, DeleteAsksThenRemovesTheSelectedAlarmAndItsMirror)
+{
+    struct Case
+    {
+        BoxAnswerer::Answer answer;
+        std::vector<Text> rowsAfter;
+        std::vector<Text> mirrorsAfter;
+    };
+    for (const Case& test : {Case{BoxAnswerer::Answer::Ok, texts({"8:0", "9:0"}), texts({"8:0", "9:0", "", "", ""})},
+                             Case{BoxAnswerer::Answer::Cancel, texts({"7:0", "8:0", "9:0"}),
+                                  texts({"7:0", "8:0", "9:0", "", ""})}}) {
+        TearDown();
+        SetUp();
+        for (const char* time : {"7:0", "8:0", "9:0"})
+            addAlarm(time);
+        AlarmTable::setSelectedRow(0);
+        BoxAnswerer boxes(test.answer);
+
+        deleteAlarmChosen();
+
+        ASSERT_EQ(boxes.shown().size(), 1u);
+        EXPECT_EQ(boxes.shown()[0].text, QString("将会删除此闹钟。"));
+        EXPECT_EQ(boxes.shown()[0].title, QString("删除闹钟"));
+        EXPECT_EQ(boxes.shown()[0].buttons, 2);
+        EXPECT_EQ(column(AlarmColumn::RingTime), test.rowsAfter);
+        EXPECT_EQ(mirrors(), test.mirrorsAfter);
+    }
+}
+
+TEST_F(MainWindowHandlers, WithNoAlarmSelectedTheCommandsChangeNothing)
+{
+    addAlarm("7:0");
+    addAlarm("8:0", fields("关闭"));
+    AlarmTable::setSelectedRow(-1);
+    const std::vector<Text> enabled = column(AlarmColumn::Enabled);
+    const std::vector<Text> mirrorsBefore = mirrors();
+
+    QString firstItem;
+    {
+        ModalWatch watch = choosingFirstItem(false, &firstItem);
+        listRightClicked();
+        EXPECT_TRUE(watch.seen());
+    }
+    EXPECT_EQ(toggleCaption(), "启动/停止闹钟"_t);
+    for (const char* caption : {"启动/停止闹钟", "关闭闹钟", "开启闹钟"}) {
+        setToggleCaption(caption);
+        toggleAlarmChosen();
+    }
+    {
+        BoxAnswerer boxes(BoxAnswerer::Answer::Ok);
+        deleteAlarmChosen();
+        EXPECT_EQ(boxes.shown().size(), 1u);
+    }
+    EXPECT_EQ(column(AlarmColumn::Enabled), enabled);
+    EXPECT_EQ(mirrors(), mirrorsBefore);
+}
+
+TEST_F(MainWindowHandlers, SettingsOpenInDialogMode)
+{
+    bool mainDisabled = false;
+    testwindows::later(50, [&] {
+        mainDisabled = readProperty(MainWindow::window, prop::disabled).toBool();
+        closeWindow(SettingsWindow::id);
+    });
+    drive::click(MainWindow::按钮_设置);
+    EXPECT_TRUE(mainDisabled);
+    EXPECT_FALSE(isLoaded(SettingsWindow::id));
+    EXPECT_FALSE(readProperty(MainWindow::window, prop::disabled).toBool());
+}
+
+TEST_F(MainWindowHandlers, DefaultSoundFileLastsAsLongAsTheWindow)
+{
+    QFile file(fileOf(DefaultSound::homeFile()));
+    closeWindow(MainWindow::id, CloseMode::Immediate);
+    EXPECT_FALSE(file.exists());
+
+    ASSERT_TRUE(loadWindow(MainWindow::id));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().toStdString() == builtInSound().data);
+    file.close();
+    closeWindow(MainWindow::id, CloseMode::Immediate);
+    EXPECT_FALSE(file.exists());
+}

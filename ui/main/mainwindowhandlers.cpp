@@ -1,0 +1,93 @@
+#include "ui/main/mainwindowhandlers.h"
+
+#include "core/alarmtable.h"
+#include "core/defaultsound.h"
+#include "host/commands.h"
+#include "host/runtime.h"
+#include "ui/main/mainwindowlayout.h"
+
+using namespace host;
+using AlarmTable::AlarmColumn;
+
+namespace {
+
+constexpr int kClockMs = 1000;
+
+const Text& disableCaption()
+{
+    static const Text text = "关闭闹钟"_t;
+    return text;
+}
+
+const Text& enableCaption()
+{
+    static const Text text = "开启闹钟"_t;
+    return text;
+}
+
+Text toggleCaption()
+{
+    return readProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption).toText();
+}
+
+void showNumber(UnitRef box, int number)
+{
+    writeProperty(box, prop::content, Value(toText(Value(number))));
+}
+
+} // namespace
+
+void mainWindowCreated()
+{
+    writeProperty(MainWindow::时钟1, prop::interval, Value(kClockMs));
+    DefaultSound::write();
+}
+
+void clockTick()
+{
+    showNumber(MainWindow::编辑框1, hourOf(now()));
+    showNumber(MainWindow::编辑框2, minuteOf(now()));
+    showNumber(MainWindow::编辑框3, secondOf(now()));
+}
+
+void settingsClicked()
+{
+    loadWindow(SettingsWindow::id, DialogMode::Dialog);
+}
+
+void listRightClicked()
+{
+    // With no row selected neither test matches and the item keeps its caption.
+    if (AlarmTable::cell(AlarmTable::selectedRow(), AlarmColumn::Enabled) == AlarmTable::cellText::enabled())
+        writeProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption, Value(disableCaption()));
+    if (AlarmTable::cell(AlarmTable::selectedRow(), AlarmColumn::Enabled) == AlarmTable::cellText::disabled())
+        writeProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption, Value(enableCaption()));
+    popupMenu(MainWindow::id, MainWindow::菜单);
+}
+
+void toggleAlarmChosen()
+{
+    if (toggleCaption() == disableCaption())
+        AlarmTable::setCell(AlarmTable::selectedRow(), AlarmColumn::Enabled, AlarmTable::cellText::disabled());
+    if (toggleCaption() == enableCaption())
+        AlarmTable::setCell(AlarmTable::selectedRow(), AlarmColumn::Enabled, AlarmTable::cellText::enabled());
+}
+
+void deleteAlarmChosen()
+{
+    static const Text question = "将会删除此闹钟。"_t;
+    static const Text title = "删除闹钟"_t;
+    if (messageBox(Value(question), boxButtons::okCancel, title) != boxAnswer::ok)
+        return;
+    const int before = AlarmTable::count();
+    AlarmTable::deleteRow(AlarmTable::selectedRow());
+    // Later rows moved up a slot; their mirrors must move with them, or a
+    // remaining alarm would ring at the deleted one's time.
+    if (AlarmTable::count() != before)
+        AlarmTable::refreshMirrors();
+}
+
+void mainWindowClosing()
+{
+    DefaultSound::remove();
+}
