@@ -5,6 +5,7 @@
 #include "host/commands.h"
 #include "host/runtime.h"
 #include "host/sound/soundservice.h"
+#include "ui/editor/editorwindowlayout.h"
 #include "ui/main/mainwindowlayout.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     host::enterRunDirectory();
     host::registerWindow(MainWindow::layout());
     host::registerWindow(RingWindow::layout());
+    host::registerWindow(EditorWindow::layout());
     host::registerWindow(SettingsWindow::layout());
     host::loadStartWindow(MainWindow::id);
     host::runMessageLoop();

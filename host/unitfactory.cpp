@@ -2,6 +2,7 @@
 
 #include "host/codec.h"
 #include "host/runtimestate.h"
+#include "host/widgets/groupframe.h"
 #include "host/widgets/reportlist.h"
 #include "host/widgets/shadedlabel.h"
 #include "host/widgets/spinarrows.h"
@@ -9,7 +10,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -214,7 +214,7 @@ QWidget* createWidget(const UnitLayout& layout, QWidget* parent, UnitRef ref)
         return radio;
     }
     case UnitType::GroupBox:
-        return new QGroupBox(text, parent);
+        return new GroupFrame(text, parent);
     case UnitType::ComboBox: {
         auto* combo = new QComboBox(parent);
         for (const Text& item : layout.items)

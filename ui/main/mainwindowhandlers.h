@@ -20,3 +20,13 @@ void toggleAlarmChosen();
 void deleteAlarmChosen();
 /// The window is being destroyed: the default sound file goes with it.
 void mainWindowClosing();
+
+// The commands that open the editor.
+namespace MainWindow {
+
+/// 添加闹钟 clicked: opens the editor to add an alarm and waits until it closes.
+void addAlarmClicked();
+/// 修改闹钟设置 chosen: opens the editor on the selected alarm and waits until it closes.
+void modifyAlarmChosen();
+
+} // namespace MainWindow

@@ -23,9 +23,10 @@ UnitLayout footer(UnitRef ref, const char* name, Rect rect, const char* caption,
             .textColor = kWhite, .shading = ramp, .alignment = HorizontalAlignment::Center};
 }
 
-UnitLayout menuItem(UnitRef ref, const char* name, const char* caption)
+UnitLayout menuItem(UnitRef ref, const char* name, const char* caption, std::vector<EventBinding> events = {})
 {
-    return {.ref = ref, .name = name, .type = UnitType::Menu, .parent = 菜单.unit, .text = Text::fromUtf8(caption)};
+    return {.ref = ref, .name = name, .type = UnitType::Menu, .parent = 菜单.unit, .text = Text::fromUtf8(caption),
+            .events = std::move(events)};
 }
 
 // Binds a handler that takes no argument to an event.
@@ -46,10 +47,10 @@ UnitLayout slotTimer(UnitRef ref, const char* name, Rect rect, int slot)
     return timer(ref, name, rect, 1000, [slot] { checkSlot(slot); });
 }
 
-UnitLayout button(UnitRef ref, const char* name, Rect rect, const char* caption)
+UnitLayout button(UnitRef ref, const char* name, Rect rect, const char* caption, std::vector<EventBinding> events = {})
 {
     return {.ref = ref, .name = name, .type = UnitType::Button, .rect = rect, .tabStop = true, .text = Text::fromUtf8(caption),
-            .alignment = HorizontalAlignment::Center};
+            .alignment = HorizontalAlignment::Center, .events = std::move(events)};
 }
 
 // The clock digits: big, grey, read-only, on the window's own colour.
@@ -92,7 +93,7 @@ WindowLayout build()
         menu,
         toggle,
         menuItem(菜单_分隔1, "菜单_分隔1", "-"),
-        menuItem(菜单_修改闹钟设置, "菜单_修改闹钟设置", "修改闹钟设置"),
+        menuItem(菜单_修改闹钟设置, "菜单_修改闹钟设置", "修改闹钟设置", {on(event::chosen, modifyAlarmChosen)}),
         menuItem(菜单_分隔2, "菜单_分隔2", "-"),
         remove,
         slotTimer(时钟_闹钟5, "时钟_闹钟5", {280, 88, 26, 26}, 5),
@@ -106,7 +107,7 @@ WindowLayout build()
         hiddenLabel(标签_闹钟1, "标签_闹钟1", {200, 64, 32, 16}, "1"),
         slotTimer(时钟_闹钟1, "时钟_闹钟1", {184, 88, 26, 26}, 1),
         settings,
-        button(按钮_添加, "按钮_添加", {224, 8, 64, 32}, "添加闹钟"),
+        button(按钮_添加, "按钮_添加", {224, 8, 64, 32}, "添加闹钟", {on(event::clicked, addAlarmClicked)}),
         digits(编辑框3, "编辑框3", {144, 24, 50, 45}),
         digits(编辑框2, "编辑框2", {80, 24, 50, 45}),
         digits(编辑框1, "编辑框1", {16, 24, 50, 45}),
