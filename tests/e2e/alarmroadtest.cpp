@@ -56,8 +56,8 @@ TEST_F(AlarmRoad, DisabledAlarmStaysSilentAndRingsOnceEnabledAgain)
     m_program->setClock(at(7, 5, 2));
     EXPECT_EQ(m_desktop.waitForWindow(kRingCaption, 3000), 0UL) << "a disabled alarm rang";
 
+    // Enabled again within its minute, it rings at the next check.
     chooseFromListMenu(0, 0);
-    EXPECT_EQ(listCell(0, 1), QStringLiteral("开启"));
     EXPECT_NE(m_desktop.waitForWindow(kRingCaption, 5000), 0UL) << "the alarm enabled again did not ring";
 }
 
@@ -90,14 +90,22 @@ TEST_F(AlarmRoad, ModifiedAlarmRingsAtItsNewTimeWithItsNewNote)
 TEST_F(AlarmRoad, DeletedAlarmLeavesTheListAndLaterRowsMoveUp)
 {
     ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 50)));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("8"), QStringLiteral("0"), QString(), false}));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("9"), QStringLiteral("0"), QString(), false}));
-    ASSERT_EQ(listCell(-1, 0), QStringLiteral("9:0"));
+    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("8"), QStringLiteral("10"), QString(), false}));
+    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("9"), QStringLiteral("20"), QString(), false}));
+    ASSERT_EQ(listCell(-1, 0), QStringLiteral("9:20"));
 
     chooseFromListMenu(0, 2);
     ASSERT_TRUE(answerMessageBox(QStringLiteral("删除闹钟"))) << "no question before deleting";
-    EXPECT_EQ(listCell(0, 0), QStringLiteral("9:0"));
-    EXPECT_EQ(listCell(-1, 0), QStringLiteral("9:0")) << "the list still holds two rows";
+    EXPECT_EQ(listCell(0, 0), QStringLiteral("9:20"));
+    EXPECT_EQ(listCell(-1, 0), QStringLiteral("9:20")) << "the list still holds two rows";
+}
+
+TEST_F(AlarmRoad, AlarmAtAFullHourKeepsItsZeroMinuteAndRings)
+{
+    ASSERT_NO_FATAL_FAILURE(startProgram(at(6, 59, 52)));
+    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("7"), QStringLiteral("0"), QString(), false}));
+    EXPECT_EQ(listCell(0, 0), QStringLiteral("7:0"));
+    EXPECT_NE(m_desktop.waitForWindow(kRingCaption, 15000), 0UL) << "no ringing at 07:00";
 }
 
 TEST_F(AlarmRoad, ListKeepsAtMostFiveAlarms)

@@ -230,6 +230,7 @@ QString DesktopSession::copyText(unsigned long window, int x, int y, const QStri
     QProcess* holder = const_cast<DesktopSession*>(this)->start(
         QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
     holder->write(marker.toUtf8());
+    holder->waitForBytesWritten(2000);
     holder->closeWriteChannel();
     QThread::msleep(150);
     click(window, x, y);

@@ -36,7 +36,6 @@ ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer
     environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(TIKORA_FAKETIME_LIBRARY));
     environment.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"), m_clockFile);
     environment.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("FAKETIME_XRESET"), QStringLiteral("1"));
     if (pace == Pace::WallClock)
         environment.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
     environment.insert(QStringLiteral("PULSE_SERVER"), pulseServer);

@@ -35,9 +35,11 @@ public:
     qint64 pid() const { return m_process.processId(); }
 
     /// Sets the program's clock to `fakeNow`; it keeps running from there.
+    /// Exact while the clock runs at normal speed.
     void setClock(const QDateTime& fakeNow);
     /// Makes the program's clock, and every sleep it starts from now on, run
-    /// `factor` times as fast as real time (1: normal speed).
+    /// `factor` times as fast as real time (1: normal speed). The clock jumps
+    /// as if it had run at that speed since the start.
     void setSpeed(int factor);
 
     /// Waits for the program to end; true when it ended normally with code 0.
