@@ -40,9 +40,9 @@ void ProgramTest::TearDown()
     m_pulse.reset();
 }
 
-void ProgramTest::startProgram(const QDateTime& fakeNow, ProgramRun::Pace pace, int speed)
+void ProgramTest::startProgram(const QDateTime& fakeNow, const ProgramRun::Options& options)
 {
-    m_program = std::make_unique<ProgramRun>(m_desktop, QString::fromStdString(m_pulse->address()), fakeNow, pace, speed);
+    m_program = std::make_unique<ProgramRun>(m_desktop, QString::fromStdString(m_pulse->address()), fakeNow, options);
     ASSERT_TRUE(m_program->isRunning()) << "the program did not start";
     m_main = m_desktop.waitForWindow(QStringLiteral("Tikora~闹钟"));
     ASSERT_NE(m_main, 0UL) << "the main window did not appear";

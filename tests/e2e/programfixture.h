@@ -38,7 +38,7 @@ protected:
     void TearDown() override;
 
     /// Starts the program with its clock at `fakeNow` and waits for the main window.
-    void startProgram(const QDateTime& fakeNow, ProgramRun::Pace pace = ProgramRun::Pace::WallClock, int speed = 1);
+    void startProgram(const QDateTime& fakeNow, const ProgramRun::Options& options = {});
 
     /// Opens the editor with "添加闹钟"; its window or 0.
     unsigned long openAddEditor();

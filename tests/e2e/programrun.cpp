@@ -16,9 +16,9 @@
 #error "TIKORA_FAKETIME_LIBRARY must name libfaketime's multi-threaded library"
 #endif
 
-ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer, const QDateTime& fakeNow, Pace pace,
-                       int speed)
-    : m_speed(speed)
+ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer, const QDateTime& fakeNow,
+                       const Options& options)
+    : m_speed(options.speed)
 {
     const QString binary = m_folder.filePath(QStringLiteral("tikora"));
     QFile::copy(QStringLiteral(TIKORA_BINARY), binary);
@@ -36,16 +36,21 @@ ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer
     environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(TIKORA_FAKETIME_LIBRARY));
     environment.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"), m_clockFile);
     environment.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
-    if (pace == Pace::WallClock)
+    if (options.pace == Pace::WallClock)
         environment.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
     environment.insert(QStringLiteral("PULSE_SERVER"), pulseServer);
     environment.remove(QStringLiteral("FAKETIME"));
+    for (const QString& key : options.environment.keys())
+        environment.insert(key, options.environment.value(key));
 
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
     m_process.setWorkingDirectory(QStringLiteral("/"));
     m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
-    m_process.start(binary, {});
+    if (options.command.isEmpty())
+        m_process.start(binary, {});
+    else
+        m_process.start(options.command.first(), options.command.mid(1));
     m_process.waitForStarted(5000);
 }
 

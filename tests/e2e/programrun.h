@@ -13,16 +13,30 @@
 
 class DesktopSession;
 
+/// What a faster clock speeds up: the wall clock and sleeps only (Qt's
+/// timers keep real time), or every clock of the program, timers included.
+enum class ProgramPace { WallClock, Everything };
+
+struct ProgramOptions
+{
+    ProgramPace pace = ProgramPace::WallClock;
+    /// How many times as fast as real time the clock runs from the start.
+    int speed = 1;
+    /// A command that runs the program, instead of a fresh copy of the built binary.
+    QStringList command;
+    /// Variables added to the program's environment.
+    QProcessEnvironment environment;
+};
+
 class ProgramRun final
 {
 public:
-    /// What a faster clock speeds up: the wall clock and sleeps only (Qt's
-    /// timers keep real time), or every clock of the program, timers included.
-    enum class Pace { WallClock, Everything };
+    using Pace = ProgramPace;
+    using Options = ProgramOptions;
 
-    /// Starts the program with its clock at `fakeNow`, running `speed` times as fast as real time.
+    /// Starts the program with its clock at `fakeNow`.
     ProgramRun(const DesktopSession& desktop, const QString& pulseServer, const QDateTime& fakeNow,
-               Pace pace = Pace::WallClock, int speed = 1);
+               const Options& options = {});
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;

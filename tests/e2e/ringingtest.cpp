@@ -21,7 +21,7 @@ TEST_F(Ringing, ShakingWindowMovesInTenPixelStepsAndJumpsToHalfTheScreenEachMinu
 {
     // Every clock of the program runs ten times as fast, so the minute of the
     // jump passes in six seconds.
-    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 10), ProgramRun::Pace::Everything, 10));
+    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 10), {.pace = ProgramRun::Pace::Everything, .speed = 10}));
     ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("7"), QStringLiteral("5"), QString(), true}));
     const unsigned long ring = m_desktop.waitForWindow(kRingCaption, 20000);
     ASSERT_NE(ring, 0UL) << "no ringing window at 07:05";
