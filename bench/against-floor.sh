@@ -81,7 +81,19 @@ add_alarm() {
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) print "n/a"; else printf "%.1f", v[int((NR + 1) / 2)] }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "n/a" || b == "n/a" || b == 0) print "n/a"; else printf "%.2f", a / b }'; }
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/_ctxt_switches/ { sum += $2 } END { print sum + 0 }'; }
+# thread_switches PID: "tid count" for each thread (voluntary and involuntary context switches).
+thread_switches() {
+    for task in /proc/"$1"/task/*; do
+        awk -v tid="${task##*/}" '/_ctxt_switches/ { sum += $2 } END { print tid, sum + 0 }' "$task/status" 2>/dev/null
+    done
+}
+# woken BEFORE AFTER: switches between two snapshots; a thread that ended in
+# between (Qt's pool threads expire when idle) counts up to its last snapshot,
+# which is a little low, never negative.
+woken() {
+    awk 'NR == FNR { before[$1] = $2; next } { total += $2 - (($1 in before) ? before[$1] : 0) } END { print total + 0 }' \
+        <(echo "$1") <(echo "$2")
+}
 hz=$(getconf CLK_TCK)
 
 # measure PID... over SECONDS: prints "cpu-percent wake-ups-per-second" per pid, in order.
@@ -89,11 +101,11 @@ measure() {
     local seconds=$1; shift
     local -a ticks waking
     local index=0
-    for pid in "$@"; do ticks[$index]=$(cpu_ticks "$pid"); waking[$index]=$(switches "$pid"); index=$((index + 1)); done
+    for pid in "$@"; do ticks[$index]=$(cpu_ticks "$pid"); waking[$index]=$(thread_switches "$pid"); index=$((index + 1)); done
     sleep "$seconds"
     index=0
     for pid in "$@"; do
-        awk -v t=$(( $(cpu_ticks "$pid") - ticks[index] )) -v w=$(( $(switches "$pid") - waking[index] )) \
+        awk -v t=$(( $(cpu_ticks "$pid") - ticks[index] )) -v w="$(woken "${waking[index]}" "$(thread_switches "$pid")")" \
             -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f %.1f\n", t * 100 / hz / s, w / s }'
         index=$((index + 1))
     done
