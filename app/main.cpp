@@ -34,11 +34,13 @@ void preferXWayland(int argc, char** argv)
 
 } // namespace
 
+using host::operator""_t;
+
 int main(int argc, char** argv)
 {
     preferXWayland(argc, argv);
     QApplication application(argc, argv);
-    host::initialise();
+    host::initialise("Tikora闹钟"_t);
     host::enterRunDirectory();
     host::registerWindow(MainWindow::layout());
     host::registerWindow(RingWindow::layout());

@@ -167,4 +167,4 @@ printf '%-34s %12s %12s %8s\n' "idle wake-ups (/s)" "$program_wake" "$floor_wake
 printf '%-34s %12s\n' "ringing CPU, shake off (%)" "$ring_still"
 printf '%-34s %12s\n' "ringing CPU, shake on (%)" "$ring_shake"
 echo
-bench/sound-latency.sh 5 2>/dev/null | grep -E 'latency' || echo "sound latency: n/a"
+bench/sound-latency.sh 5 2>/dev/null | grep -E 'latency|cpu playing' || echo "sound latency: n/a"

@@ -1,7 +1,7 @@
 #include "core/defaultsound.h"
 
 #include "host/commands.h"
-#include "host/sound/builtinsound.h"
+#include "resources/builtinsound.h"
 #include "host/sound/soundservice.h"
 
 #include <cstdlib>
@@ -40,7 +40,7 @@ Text userFile()
 
 bool writeBuiltInSound(const Text& path)
 {
-    return writeBytesToFile(path, {builtInSound()});
+    return writeBytesToFile(path, {resources::builtInSound()});
 }
 
 } // namespace

@@ -4,23 +4,24 @@
 #include "host/runtimestate.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEventLoop>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QLoggingCategory>
 #include <QMessageBox>
+#include <QThread>
 #include <QTimer>
 #include <QTranslator>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <new>
-
-Q_LOGGING_CATEGORY(lcRuntime, "tikora.runtime")
 
 namespace host {
 namespace {
+
+using WindowHandle = std::shared_ptr<detail::LoadedWindow>;
 
 std::map<WindowId, const WindowLayout*>& registry()
 {
@@ -28,15 +29,17 @@ std::map<WindowId, const WindowLayout*>& registry()
     return layouts;
 }
 
-std::map<WindowId, std::unique_ptr<detail::LoadedWindow>>& loadedWindows()
+// Shared, so that a window whose destroying event is running stays alive
+// for its own destruction even when a handler loads the same window again.
+std::map<WindowId, WindowHandle>& loadedWindows()
 {
-    static std::map<WindowId, std::unique_ptr<detail::LoadedWindow>> windows;
+    static std::map<WindowId, WindowHandle> windows;
     return windows;
 }
 
-bool g_reportingFatal = false;
+std::atomic<bool> g_reportingFatal = false;
 QEventLoop* g_messageLoop = nullptr;
-int g_generation = 0;
+int g_loadOrder = 0;
 
 const Text& noSuchUnit()
 {
@@ -54,59 +57,83 @@ void createUnit(detail::LoadedWindow& window, std::size_t index)
     if (state.layout)
         return;
     state.layout = &unit;
+    state.type = &detail::describe(unit.type);
     state.rect = unit.rect;
     state.visible = unit.visible;
     state.disabled = unit.disabled;
-    state.caption = unit.text;
-    state.checked = unit.checked;
-    state.dialogType = unit.dialogType;
-    state.title = unit.title;
-    state.fileName = unit.text;
-    state.filter = unit.filter;
-    state.filterIndex = unit.filterIndex;
-
+    for (const detail::Property& property : state.type->properties) {
+        if (property.initial)
+            state.stored[property.number] = property.initial(unit);
+    }
+    if (!state.type->create)
+        return;
     QWidget* parent = window.widget;
     if (unit.parent > 0 && unit.parent <= static_cast<int>(layout.units.size())) {
         createUnit(window, static_cast<std::size_t>(unit.parent - 1));
-        if (QWidget* container = window.units[unit.parent].widget)
+        if (QWidget* container = window.units[unit.parent].widget())
             parent = container;
     }
-    const UnitRef ref{layout.id, static_cast<int>(index + 1)};
-    state.widget = detail::createUnitWidget(unit, parent, ref);
-    if (unit.type == UnitType::Timer) {
-        state.timer = new QTimer(window.widget);
-        state.timer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(state.timer, &QTimer::timeout, [ref] { detail::raiseEvent(ref, event::tick); });
-        detail::setTimerInterval(state, unit.interval);
-    }
+    state.object = state.type->create(unit, parent, UnitRef{layout.id, static_cast<int>(index + 1)});
+    if (QWidget* widget = state.widget())
+        detail::setUpWidget(widget, unit);
 }
 
 void createUnits(detail::LoadedWindow& window)
 {
     window.units.resize(window.layout->units.size() + 1);
-    window.units[0].widget = window.widget;
+    window.units[0].type = &detail::windowType();
+    window.units[0].object = window.widget;
+    window.units[0].visible = window.layout->visible;
     for (std::size_t index = 0; index < window.layout->units.size(); ++index)
         createUnit(window, index);
 }
 
-void disableOtherWindows(detail::LoadedWindow& dialog)
+void stopTimers(detail::LoadedWindow& window)
 {
-    for (auto& [id, other] : loadedWindows()) {
-        if (other.get() == &dialog || !other->widget)
-            continue;
-        dialog.disabledByDialog.emplace_back(other->widget, other->widget->isEnabled());
-        other->widget->setEnabled(false);
+    for (detail::UnitState& unit : window.units) {
+        if (auto* timer = qobject_cast<QTimer*>(unit.object.data()))
+            timer->stop();
     }
+}
+
+bool isCurrent(WindowId id, const WindowHandle& window)
+{
+    const auto found = loadedWindows().find(id);
+    return found != loadedWindows().end() && found->second == window && !window->destroying;
+}
+
+// The last of a window: its timers stop, it leaves the loaded windows (unless
+// a fresh instance has taken its place), the dialogs it owns end as
+// cancelled, its widget goes and the nested loop of its dialog-mode load ends.
+void dispose(WindowId id, const WindowHandle& window)
+{
+    stopTimers(*window);
+    const auto found = loadedWindows().find(id);
+    if (found != loadedWindows().end() && found->second == window)
+        loadedWindows().erase(found);
+    detail::refreshEnabledWindows();
+    if (QWidget* widget = window->widget) {
+        for (QDialog* dialog : widget->findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+            dialog->reject();
+        widget->hide();
+        widget->deleteLater();
+    }
+    if (window->dialogLoop)
+        window->dialogLoop->quit();
+    if (loadedWindows().empty() && g_messageLoop)
+        g_messageLoop->quit();
 }
 
 } // namespace
 
-void initialise()
+void initialise(const Text& programName)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Tikora闹钟"));
-    // The window class on X11 is the application name; the instance name
-    // follows it so that both parts read the same.
-    qputenv("RESOURCE_NAME", QByteArrayLiteral("Tikora闹钟"));
+    if (!programName.isEmpty()) {
+        QCoreApplication::setApplicationName(codec::toQString(programName));
+        // The window class on X11 is the application name; the instance name
+        // follows it so that both parts read the same.
+        qputenv("RESOURCE_NAME", codec::toQString(programName).toUtf8());
+    }
     QApplication::setQuitOnLastWindowClosed(false);
     // The toolkit's own words (the buttons of message boxes and of the file
     // dialog) in Simplified Chinese, like the rest of the program.
@@ -126,10 +153,15 @@ void initialise()
 void registerWindow(const WindowLayout& layout)
 {
     for (std::size_t index = 0; index < layout.units.size(); ++index) {
-        const UnitRef& ref = layout.units[index].ref;
-        if (ref.window != layout.id || ref.unit != static_cast<int>(index + 1))
-            qFatal("unit %s of window %s is out of order in its layout", layout.units[index].name.c_str(),
-                   layout.name.c_str());
+        const UnitLayout& unit = layout.units[index];
+        if (unit.ref.window != layout.id || unit.ref.unit != static_cast<int>(index + 1))
+            qFatal("unit %s of window %s is out of order in its layout", unit.name.c_str(), layout.name.c_str());
+        const std::vector<int>& raised = detail::describe(unit.type).events;
+        for (const EventBinding& binding : unit.events) {
+            if (std::find(raised.begin(), raised.end(), binding.event) == raised.end())
+                qWarning("unit %s of window %s binds event %d, which its type never raises", unit.name.c_str(),
+                         layout.name.c_str(), binding.event);
+        }
     }
     registry()[layout.id] = &layout;
 }
@@ -141,7 +173,8 @@ bool isLoaded(WindowId window)
 
 bool loadWindow(WindowId id, DialogMode mode, std::optional<WindowId> parent)
 {
-    if (detail::LoadedWindow* open = detail::findLoaded(id)) {
+    if (const auto found = loadedWindows().find(id); found != loadedWindows().end()) {
+        const WindowHandle open = found->second;
         if (!open->closePending && !open->destroying) {
             if (open->widget->isMinimized())
                 open->widget->showNormal();
@@ -151,50 +184,58 @@ bool loadWindow(WindowId id, DialogMode mode, std::optional<WindowId> parent)
             }
             return true;
         }
-        detail::destroyWindow(id);
+        if (open->destroying) {
+            // Loaded again from its own destroying event (or from a handler
+            // running meanwhile): the old instance steps aside, hidden, and
+            // is finished off once that event returns.
+            loadedWindows().erase(found);
+            if (open->widget)
+                open->widget->hide();
+            if (open->dialogLoop)
+                open->dialogLoop->quit();
+        } else {
+            detail::destroyWindow(id);
+        }
     }
     if (parent && mode == DialogMode::Modeless && !detail::findLoaded(*parent))
         return false;
-    const auto found = registry().find(id);
-    if (found == registry().end())
+    const auto registered = registry().find(id);
+    if (registered == registry().end())
         return false;
 
-    auto created = std::make_unique<detail::LoadedWindow>();
-    detail::LoadedWindow& window = *created;
-    window.layout = found->second;
-    window.generation = ++g_generation;
-    window.widget = detail::createWindowWidget(*window.layout);
-    window.alwaysOnTop = window.layout->alwaysOnTop;
-    loadedWindows()[id] = std::move(created);
-    createUnits(window);
-    window.units[0].visible = window.layout->visible;
+    const auto window = std::make_shared<detail::LoadedWindow>();
+    window->layout = registered->second;
+    window->order = ++g_loadOrder;
+    window->widget = detail::createWindowWidget(*window->layout);
+    window->alwaysOnTop = window->layout->alwaysOnTop;
+    loadedWindows()[id] = window;
+    createUnits(*window);
 
-    const int generation = window.generation;
-    auto stillOpen = [id, generation] {
-        const detail::LoadedWindow* current = detail::findLoaded(id);
-        return current && current->generation == generation && !current->destroying;
-    };
     detail::raiseEvent(UnitRef{id, 0}, event::created);
-    if (!stillOpen())
+    if (!isCurrent(id, window))
         return true;
-    if (mode == DialogMode::Dialog)
-        disableOtherWindows(window);
-    window.shownOnce = true;
-    if (window.units[0].visible)
-        window.widget->show();
-    if (mode == DialogMode::Dialog && stillOpen()) {
+    if (mode == DialogMode::Dialog) {
+        window->dialogMode = true;
+        detail::refreshEnabledWindows();
+    }
+    window->shownOnce = true;
+    if (window->units[0].visible)
+        window->widget->show();
+    if (mode == DialogMode::Dialog && isCurrent(id, window)) {
         QEventLoop loop;
-        window.dialogLoop = &loop;
+        window->dialogLoop = &loop;
         loop.exec();
+        window->dialogLoop = nullptr;
     }
     return true;
 }
 
 void closeWindow(WindowId id, CloseMode mode)
 {
-    detail::LoadedWindow* window = detail::findLoaded(id);
-    if (!window)
+    const auto found = loadedWindows().find(id);
+    if (found == loadedWindows().end())
         fatalError(noSuchUnit());
+    const WindowHandle window = found->second;
     if (window->destroying)
         return;
     if (mode == CloseMode::Immediate) {
@@ -204,12 +245,10 @@ void closeWindow(WindowId id, CloseMode mode)
     if (window->closePending)
         return;
     window->closePending = true;
-    const int generation = window->generation;
     QMetaObject::invokeMethod(
         qApp,
-        [id, generation] {
-            const detail::LoadedWindow* current = detail::findLoaded(id);
-            if (current && current->generation == generation)
+        [id, weak = std::weak_ptr<detail::LoadedWindow>(window)] {
+            if (const WindowHandle current = weak.lock(); current && isCurrent(id, current))
                 detail::destroyWindow(id);
         },
         Qt::QueuedConnection);
@@ -241,7 +280,9 @@ void fatalError(const Text& message, std::optional<int> code)
     report += "错误信息："_t + message + Text::fromBytes("\r\n");
     std::fprintf(stderr, "%s", report.toUtf8().c_str());
     std::fflush(stderr);
-    if (qApp) {
+    // Widgets live on the user-interface thread only; from any other thread
+    // (the player's) the report on standard error is all there is.
+    if (qApp && QThread::currentThread() == qApp->thread()) {
         QMessageBox box(QMessageBox::Critical, codec::toQString("错误"_t), codec::toQString(report), QMessageBox::Ok);
         box.exec();
     }
@@ -285,7 +326,7 @@ const WindowLayout* windowLayout(WindowId window)
 
 QWidget* unitWidget(UnitRef unit)
 {
-    return unitState(unit).widget;
+    return unitState(unit).widget();
 }
 
 void raiseEvent(UnitRef unit, int number, int argument)
@@ -311,34 +352,39 @@ void postEvent(UnitRef unit, int number, int argument)
                               Qt::QueuedConnection);
 }
 
+void refreshEnabledWindows()
+{
+    const auto& windows = loadedWindows();
+    for (const auto& [id, window] : windows) {
+        if (!window->widget)
+            continue;
+        const bool blocked = std::any_of(windows.begin(), windows.end(), [&window](const auto& entry) {
+            const LoadedWindow& other = *entry.second;
+            return other.dialogMode && !other.destroying && other.order > window->order;
+        });
+        window->widget->setEnabled(!blocked && !window->units[0].disabled);
+    }
+}
+
+bool userMayClose(WindowId window)
+{
+    const LoadedWindow* loaded = findLoaded(window);
+    return loaded && loaded->widget && loaded->widget->isEnabled();
+}
+
 void destroyWindow(WindowId id)
 {
-    LoadedWindow* window = findLoaded(id);
-    if (!window || window->destroying)
+    const auto found = loadedWindows().find(id);
+    if (found == loadedWindows().end() || found->second->destroying)
         return;
+    const WindowHandle window = found->second;
     window->destroying = true;
+    // The windows its dialog-mode load disabled are usable again before its
+    // destroying event runs; the event still reads the units.
+    stopTimers(*window);
+    refreshEnabledWindows();
     raiseEvent(UnitRef{id, 0}, event::destroying);
-    // The handler may have asked for the window again; it is still this one.
-    window = findLoaded(id);
-    for (UnitState& unit : window->units) {
-        if (unit.timer)
-            unit.timer->stop();
-    }
-    for (auto& [other, wasEnabled] : window->disabledByDialog) {
-        if (other)
-            other->setEnabled(wasEnabled);
-    }
-    QEventLoop* dialogLoop = window->dialogLoop;
-    QPointer<QWidget> widget = window->widget;
-    loadedWindows().erase(id);
-    if (widget) {
-        widget->hide();
-        widget->deleteLater();
-    }
-    if (dialogLoop)
-        dialogLoop->quit();
-    if (loadedWindows().empty() && g_messageLoop)
-        g_messageLoop->quit();
+    dispose(id, window);
 }
 
 void unloadAllWindows()
@@ -348,32 +394,5 @@ void unloadAllWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void setTimerInterval(UnitState& state, int interval)
-{
-    interval = std::max(interval, 0);
-    if (interval == state.interval)
-        return;
-    state.interval = interval;
-    if (!state.timer)
-        return;
-    state.timer->stop();
-    if (interval > 0)
-        state.timer->start(interval);
-}
-
 } // namespace detail
 } // namespace host
-
-// Allocation failure ends the program through the fatal-error report, which
-// names the size that could not be had.
-void* operator new(std::size_t size)
-{
-    if (void* block = std::malloc(size == 0 ? 1 : size))
-        return block;
-    host::fatalError(host::Text::fromUtf8("分配 " + std::to_string(size) + " 字节内存失败!"));
-}
-
-void* operator new[](std::size_t size)
-{
-    return ::operator new(size);
-}

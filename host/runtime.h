@@ -13,13 +13,11 @@
 
 #include <optional>
 
-class QWidget;
-
 namespace host {
 
-/// Prepares the host once the QApplication exists: application and window
-/// class name, font substitutions, quitting only through the message loop.
-void initialise();
+/// Prepares the host once the QApplication exists: the program's name (also
+/// its window class), font substitutions, quitting only through the message loop.
+void initialise(const Text& programName = {});
 
 /// Makes a window layout known to the runtime, so it can be loaded by id.
 /// The layout must outlive the runtime (layouts are static data).
@@ -59,23 +57,12 @@ int listInsertRow(UnitRef list, int position = -1, const Text& firstCell = {});
 bool listDeleteRow(UnitRef list, int row);
 
 /// Ends the program through the fatal-error report: a message box titled
-/// "错误", then exit code -1. No handler runs once the report has begun.
+/// "错误", then exit code -1. No handler runs once the report has begun. Raised
+/// on another thread (the player's), the report goes to standard error only.
 [[noreturn]] void fatalError(const Text& message, std::optional<int> code = {});
 
 namespace detail {
 
-/// The layout of a loaded window's unit; fatal when it does not resolve.
-const UnitLayout& unitLayout(UnitRef unit);
-/// The layout of a registered window, or null.
-const WindowLayout* windowLayout(WindowId window);
-/// The widget that realises a unit (the top-level widget for unit 0); null
-/// for units without one (timers, menu items, common dialogs). Fatal when
-/// the unit does not resolve.
-QWidget* unitWidget(UnitRef unit);
-/// Delivers an event to its bound handler now, if it has one.
-void raiseEvent(UnitRef unit, int event, int argument = 0);
-/// Delivers an event after the current handler has returned.
-void postEvent(UnitRef unit, int event, int argument = 0);
 /// Destroys every loaded window without running handlers (tests start clean).
 void unloadAllWindows();
 

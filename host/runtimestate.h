@@ -1,10 +1,12 @@
 #pragma once
 
-// What the runtime keeps for each loaded window and unit. Shared by the
-// runtime's own files only; the rest of the program goes through runtime.h.
+// What the runtime keeps for each loaded window and unit. Private to the
+// host and to its tests (through tests/support/unitdriver.h); the program
+// goes through runtime.h, which names no Qt type.
 
 #include "host/layout.h"
 #include "host/runtime.h"
+#include "host/units/unittype.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -14,7 +16,6 @@
 #include <vector>
 
 class QEventLoop;
-class QTimer;
 
 namespace host::detail {
 
@@ -23,25 +24,22 @@ namespace host::detail {
 struct UnitState
 {
     const UnitLayout* layout = nullptr;  // null for unit 0, the window
-    QPointer<QWidget> widget;
-    QTimer* timer = nullptr;  // timers: owned by the window widget
-    int interval = 0;
+    const UnitTypeInfo* type = nullptr;
+    QPointer<QObject> object;  // the widget or timer that realises the unit, if any
     Text tag;
     Rect rect;
     bool visible = true;
     bool disabled = false;
-    // Menu items.
-    Text caption;
-    bool checked = false;
-    // Common dialogs.
-    int dialogType = 0;
-    Text title;
-    Text fileName;
-    Text filter;
-    int filterIndex = 0;
-    Text initialDirectory;
-    Text defaultExtension;
+    std::map<int, Value> stored;  // the properties the host keeps itself
+
+    QWidget* widget() const { return qobject_cast<QWidget*>(object.data()); }
 };
+
+template <typename T>
+T* Access::as() const
+{
+    return static_cast<T*>(unit.object.data());
+}
 
 /// A loaded window: its top-level widget and the state of every unit
 /// (index 0 is the window itself, n is the layout's unit n).
@@ -50,13 +48,13 @@ struct LoadedWindow
     const WindowLayout* layout = nullptr;
     QPointer<QWidget> widget;
     std::vector<UnitState> units;
-    int generation = 0;  // tells a reloaded window from the one a queued close was meant for
+    int order = 0;  // load order: a dialog-mode window disables those loaded before it
+    bool dialogMode = false;
     bool closePending = false;
     bool shownOnce = false;
     bool destroying = false;
     bool alwaysOnTop = false;
     QEventLoop* dialogLoop = nullptr;
-    std::vector<std::pair<QPointer<QWidget>, bool>> disabledByDialog;  // window, was enabled
 };
 
 /// The loaded window with this id, or null.
@@ -64,17 +62,31 @@ LoadedWindow* findLoaded(WindowId window);
 /// The state of a unit of a loaded window; fatal when the window is not
 /// loaded or the unit does not exist.
 UnitState& unitState(UnitRef unit);
+/// The layout of a loaded window's unit; fatal when it does not resolve.
+const UnitLayout& unitLayout(UnitRef unit);
+/// The layout of a registered window, or null.
+const WindowLayout* windowLayout(WindowId window);
+/// The widget that realises a unit (the top-level widget for unit 0); null
+/// for units without one (timers, menu items, common dialogs). Fatal when
+/// the unit does not resolve.
+QWidget* unitWidget(UnitRef unit);
 
-/// Builds the widget of a unit under `parent` (null for units without one).
-QWidget* createUnitWidget(const UnitLayout& layout, QWidget* parent, UnitRef ref);
+/// Delivers an event to its bound handler now, if it has one.
+void raiseEvent(UnitRef unit, int event, int argument = 0);
+/// Delivers an event after the current handler has returned.
+void postEvent(UnitRef unit, int event, int argument = 0);
+
 /// Builds a window's top-level widget, without its units.
 QWidget* createWindowWidget(const WindowLayout& layout);
-
-/// Sets a timer's interval by the host's rules (same value: no restart).
-void setTimerInterval(UnitState& state, int interval);
 /// Puts a window above non-topmost windows or lets it go back among them.
 void setAlwaysOnTop(LoadedWindow& window, bool onTop);
-/// Destroys a window now: destroying event, re-enabling, unloading.
+/// Gives every loaded window its enabled state: enabled exactly when the
+/// program has not disabled it and no dialog-mode window loaded after it is open.
+void refreshEnabledWindows();
+/// Whether the user may close the window: not while a dialog-mode window
+/// (or the program) has disabled it.
+bool userMayClose(WindowId window);
+/// Destroys a window now: re-enabling, destroying event, unloading.
 void destroyWindow(WindowId window);
 
 } // namespace host::detail

@@ -1,4 +1,4 @@
-#include "host/commands/clock.h"
+#include "host/commands/clockqt.h"
 
 #include <QDate>
 #include <QDateTime>

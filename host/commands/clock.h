@@ -9,8 +9,6 @@
 #include <cstdint>
 #include <functional>
 
-class QDateTime;
-
 namespace host {
 
 /// The current local time in whole seconds, from the clock in use.
@@ -28,10 +26,5 @@ std::int32_t secondOf(DateTime moment);
 
 /// The moment of a local calendar date and time of day.
 DateTime dateTimeOf(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
-
-/// A moment as a local QDateTime, to the nearest second.
-QDateTime toQDateTime(DateTime moment);
-/// A local QDateTime as a moment; milliseconds are dropped.
-DateTime fromQDateTime(const QDateTime& moment);
 
 } // namespace host

@@ -1,14 +1,14 @@
 #include "host/commands/conversions.h"
 
 #include "host/codec.h"
-#include "host/commands/clock.h"
+#include "host/commands/clockqt.h"
+#include "host/numbertext.h"
 
 #include <QDateTime>
 #include <QString>
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string>
 #include <system_error>
 
@@ -28,36 +28,6 @@ std::string toHalfWidthAscii(const Text& text)
             character = QChar(u' ');
     }
     return string.toStdString();
-}
-
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Reads like atoi: leading white space, an optional sign, then as many
-// decimal digits as follow. Values beyond the int range saturate.
-std::int32_t parseLeadingInteger(const std::string& text)
-{
-    std::size_t at = 0;
-    while (at < text.size() && isSpace(text[at]))
-        ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    constexpr std::int64_t limit = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
-    std::int64_t magnitude = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-        magnitude = magnitude * 10 + (text[at] - '0');
-        if (magnitude > limit)
-            magnitude = limit;
-    }
-    const std::int64_t result = negative ? -magnitude : magnitude;
-    if (result > std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(result);
 }
 
 // "%.13g" without the process locale: Qt sets LC_NUMERIC from the
@@ -97,7 +67,7 @@ std::int32_t toInteger(const Value& value)
     if (value.isInt() || value.isDouble())
         return value.toInt();
     if (value.isText())
-        return parseLeadingInteger(toHalfWidthAscii(value.toText()));
+        return leadingInteger(toHalfWidthAscii(value.toText())).value_or(0);
     return 0;
 }
 

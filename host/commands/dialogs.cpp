@@ -2,7 +2,7 @@
 
 #include "host/codec.h"
 #include "host/commands/conversions.h"
-#include "host/runtime.h"
+#include "host/runtimestate.h"
 
 #include <QDir>
 #include <QEvent>
@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 
 #include <algorithm>
@@ -184,7 +185,11 @@ bool openDialog(UnitRef dialog)
     if (type != kOpenFile && type != kSaveFile)
         return false;  // the program has no use for the font and colour dialogs
 
-    FileDialog fileDialog(detail::unitWidget(UnitRef{dialog.window, 0}), layout.dialogOptions.pathMustExist);
+    // Owned by the window: closing the window while the dialog is open ends
+    // the dialog as cancelled (the runtime rejects it) and frees it once.
+    QPointer<FileDialog> owned = new FileDialog(detail::unitWidget(UnitRef{dialog.window, 0}),
+                                                layout.dialogOptions.pathMustExist);
+    FileDialog& fileDialog = *owned;
     fileDialog.setOption(QFileDialog::DontUseNativeDialog);
     // Show each filter as its description alone, as it was written.
     fileDialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -225,9 +230,9 @@ bool openDialog(UnitRef dialog)
     if (!fileName.isEmpty())
         fileDialog.selectFile(fileName);
 
-    if (fileDialog.exec() != QDialog::Accepted)
-        return false;
-    const QStringList chosen = fileDialog.selectedFiles();
+    const bool accepted = fileDialog.exec() == QDialog::Accepted && owned && isLoaded(dialog.window);
+    const QStringList chosen = accepted ? fileDialog.selectedFiles() : QStringList();
+    delete owned.data();
     if (chosen.isEmpty())
         return false;
     const QString path = QFileInfo(chosen.first()).absoluteFilePath();

@@ -1,14 +1,11 @@
 #include "host/commands/units.h"
 
 #include "host/codec.h"
-#include "host/runtime.h"
+#include "host/runtimestate.h"
 
 #include <QAction>
 #include <QCursor>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QTextCursor>
 
 #include <algorithm>
 
@@ -105,20 +102,11 @@ void popupMenu(WindowId window, UnitRef menu, std::optional<std::int32_t> x, std
 
 void appendEditText(UnitRef editBox, const std::vector<Text>& texts)
 {
-    QWidget* widget = detail::unitWidget(editBox);
-    if (auto line = qobject_cast<QLineEdit*>(widget)) {
-        // A line edit keeps its caret in view by itself.
-        for (const Text& text : texts) {
-            line->end(false);
-            line->insert(codec::toQString(text));
-        }
-    } else if (auto box = qobject_cast<QPlainTextEdit*>(widget)) {
-        // Moving the caret and inserting both scroll it into view.
-        for (const Text& text : texts) {
-            box->moveCursor(QTextCursor::End);
-            box->insertPlainText(codec::toQString(text));
-        }
-    }
+    detail::UnitState& unit = detail::unitState(editBox);
+    if (unit.type != &detail::editBoxType())
+        return;
+    for (const Text& text : texts)
+        detail::appendEditBoxText(unit, text);
 }
 
 } // namespace host

@@ -14,7 +14,7 @@ namespace host::sound {
 /// A pipeline creates one output per file through createAudioOutput() and uses
 /// it from its own thread only; nothing here is called from the UI thread.
 /// The real output is libout123 on the desktop's sound server
-/// (Out123Output); tests plug in one that captures the PCM (CaptureOutput).
+/// (Out123Output); tests plug in one that captures the PCM.
 class AudioOutput
 {
 public:

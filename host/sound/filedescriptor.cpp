@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <utility>
 
 namespace host::sound {
@@ -32,6 +34,41 @@ bool FileDescriptor::close()
     // Linux releases the descriptor even when close() fails, so it is never retried.
     const int result = ::close(std::exchange(m_descriptor, -1));
     return result == 0;
+}
+
+std::ptrdiff_t FileDescriptor::readAt(void* buffer, std::size_t size, std::int64_t offset) const
+{
+    ssize_t count;
+    do
+        count = ::pread(m_descriptor, buffer, size, offset);
+    while (count < 0 && errno == EINTR);
+    return count;
+}
+
+bool FileDescriptor::readFullyAt(void* buffer, std::size_t size, std::int64_t offset) const
+{
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    for (std::size_t done = 0; done < size;) {
+        const std::ptrdiff_t count = readAt(bytes + done, size - done, offset + static_cast<std::int64_t>(done));
+        if (count <= 0)
+            return false;
+        done += static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+bool FileDescriptor::writeAll(const void* data, std::size_t size) const
+{
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t count = ::write(m_descriptor, bytes + done, size - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        done += static_cast<std::size_t>(count);
+    }
+    return true;
 }
 
 } // namespace host::sound

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 namespace host::sound {
 
 /// Owns one POSIX file descriptor and closes it when destroyed.
@@ -23,6 +26,14 @@ public:
     bool isOpen() const { return m_descriptor >= 0; }
     /// Closes the descriptor now; false when close() reported an error.
     bool close();
+
+    /// Reads up to `size` bytes at `offset` (one pread, repeated when a
+    /// signal interrupts it): the count read, 0 at the end, -1 on error.
+    std::ptrdiff_t readAt(void* buffer, std::size_t size, std::int64_t offset) const;
+    /// Reads exactly `size` bytes at `offset`; false on error or an early end.
+    bool readFullyAt(void* buffer, std::size_t size, std::int64_t offset) const;
+    /// Writes all of `size` bytes; false on error (or a write that took nothing).
+    bool writeAll(const void* data, std::size_t size) const;
 
 private:
     int m_descriptor = -1;

@@ -123,16 +123,7 @@ void SoundFile::findAudio(std::int64_t fileSize)
 
 bool SoundFile::readAt(std::int64_t offset, unsigned char* buffer, std::size_t size) const
 {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t count = ::pread(m_file.get(), buffer + done, size - done, offset + done);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        done += static_cast<std::size_t>(count);
-    }
-    return true;
+    return m_file.readFullyAt(buffer, size, offset);
 }
 
 std::ptrdiff_t SoundFile::read(char* buffer, std::size_t capacity)
@@ -142,10 +133,7 @@ std::ptrdiff_t SoundFile::read(char* buffer, std::size_t capacity)
     const std::int64_t wanted = std::min<std::int64_t>(static_cast<std::int64_t>(capacity), m_end - m_position);
     if (wanted <= 0)
         return 0;
-    ssize_t count;
-    do
-        count = ::pread(m_file.get(), buffer, static_cast<std::size_t>(wanted), m_position);
-    while (count < 0 && errno == EINTR);
+    const std::ptrdiff_t count = m_file.readAt(buffer, static_cast<std::size_t>(wanted), m_position);
     if (count < 0)
         return -1;
     // A file cut short while it plays simply ends early.

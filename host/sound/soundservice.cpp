@@ -72,20 +72,6 @@ void appendPath(std::string& fileList, const Text& path)
     fileList += '\0';
 }
 
-bool writeAll(int descriptor, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t count = ::write(descriptor, bytes.data() + done, bytes.size() - done);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        done += static_cast<std::size_t>(count);
-    }
-    return true;
-}
-
 } // namespace
 
 void playFiles(std::optional<std::int32_t> playCount, const std::vector<PathArgument>& paths)
@@ -142,7 +128,7 @@ bool writeBytesToFile(const Text& path, const std::vector<Bytes>& arrays)
         return false;
     }
     for (const Bytes& array : arrays) {
-        if (!writeAll(file.get(), array.data)) {
+        if (!file.writeAll(array.data.data(), array.data.size())) {
             qCInfo(lcSound) << "writing" << fileSystemPath.c_str() << "failed:" << std::strerror(errno);
             return false;
         }

@@ -6,7 +6,7 @@
 // the ringing window from the nested loops the program waits in.
 
 #include "core/alarmtable.h"
-#include "host/sound/capturelog.h"
+#include "sound/capturelog.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,4 +1,5 @@
 #include "host/runtime.h"
+#include "unitdriver.h"
 #include "modalwatch.h"
 #include "testwindows.h"
 
@@ -13,6 +14,9 @@
 #include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
+
+#include <climits>
+#include <thread>
 
 using namespace host;
 using testwindows::later;
@@ -134,11 +138,11 @@ TEST_F(Runtime, WindowPropertiesReadTheOuterFrame)
     EXPECT_EQ(g_record.created, 1);
     EXPECT_EQ(readProperty(Probe::window, prop::width).toInt(), 300);
     EXPECT_EQ(readProperty(Probe::window, prop::height).toInt(), 232);
-    EXPECT_EQ(detail::unitWidget(Probe::window)->size(), QSize(294, 200));
+    EXPECT_EQ(drive::widgetOf(Probe::window)->size(), QSize(294, 200));
     EXPECT_EQ(readProperty(Probe::window, prop::caption).toText(), "探针"_t);
 
     writeProperty(Probe::window, prop::caption, "闹钟1"_t);
-    EXPECT_EQ(detail::unitWidget(Probe::window)->windowTitle(), QString("闹钟1"));
+    EXPECT_EQ(drive::widgetOf(Probe::window)->windowTitle(), QString("闹钟1"));
     writeProperty(Probe::window, prop::left, 40);
     writeProperty(Probe::window, prop::top, 99999);  // clamped
     EXPECT_EQ(readProperty(Probe::window, prop::left).toInt(), 40);
@@ -147,7 +151,7 @@ TEST_F(Runtime, WindowPropertiesReadTheOuterFrame)
     EXPECT_FALSE(readProperty(Probe::window, prop::alwaysOnTop).toBool());
     writeProperty(Probe::window, prop::alwaysOnTop, true);
     EXPECT_TRUE(readProperty(Probe::window, prop::alwaysOnTop).toBool());
-    EXPECT_TRUE(detail::unitWidget(Probe::window)->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(drive::widgetOf(Probe::window)->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
     writeProperty(Probe::window, prop::alwaysOnTop, 0);
     EXPECT_FALSE(readProperty(Probe::window, prop::alwaysOnTop).toBool());
 }
@@ -164,27 +168,52 @@ TEST_F(Runtime, ControlPropertiesByNumber)
     EXPECT_EQ(readProperty(Probe::label, prop::caption).toText(), Text());
 
     // What the user typed is what the edit box reads.
-    static_cast<QLineEdit*>(detail::unitWidget(Probe::edit))->setText("7");
+    static_cast<QLineEdit*>(drive::widgetOf(Probe::edit))->setText("7");
     EXPECT_EQ(readProperty(Probe::edit, prop::content).toText(), "7"_t);
     writeProperty(Probe::edit, prop::content, "23"_t);
-    EXPECT_EQ(static_cast<QLineEdit*>(detail::unitWidget(Probe::edit))->text(), QString("23"));
+    EXPECT_EQ(static_cast<QLineEdit*>(drive::widgetOf(Probe::edit))->text(), QString("23"));
 
     // Positions inside a group box are relative to the group box.
     EXPECT_EQ(readProperty(Probe::check, prop::left).toInt(), 5);
-    EXPECT_EQ(detail::unitWidget(Probe::check)->parentWidget(), detail::unitWidget(Probe::group));
+    EXPECT_EQ(drive::widgetOf(Probe::check)->parentWidget(), drive::widgetOf(Probe::group));
 
     writeProperty(Probe::edit, prop::tag, "备注"_t);
     EXPECT_EQ(readProperty(Probe::edit, prop::tag).toText(), "备注"_t);
     writeProperty(Probe::group, prop::disabled, true);
     EXPECT_TRUE(readProperty(Probe::group, prop::disabled).toBool());
     EXPECT_FALSE(readProperty(Probe::check, prop::disabled).toBool());  // not flagged itself …
-    EXPECT_FALSE(detail::unitWidget(Probe::check)->isEnabled());        // … but takes no input
+    EXPECT_FALSE(drive::widgetOf(Probe::check)->isEnabled());        // … but takes no input
     writeProperty(Probe::label, prop::visible, false);
     EXPECT_FALSE(readProperty(Probe::label, prop::visible).toBool());
 
     // A property the type does not have: the write is ignored, the read absent.
     writeProperty(Probe::label, prop::alwaysOnTop, true);
     EXPECT_TRUE(readProperty(Probe::label, prop::alwaysOnTop).isAbsent());
+}
+
+TEST_F(Runtime, SizesAreClampedLikePositions)
+{
+    ASSERT_TRUE(loadWindow(Probe::id));
+    const struct
+    {
+        UnitRef unit;
+        int number;
+        int written;
+        int low;
+        int high;
+    } cases[] = {
+        {Probe::label, prop::width, INT_MIN, 0, 0},
+        {Probe::label, prop::height, INT_MAX, 32627, 32627},
+        {Probe::window, prop::width, INT_MIN, 0, 2 * kFrameSide},
+        {Probe::window, prop::height, INT_MAX, 240, 20000},  // no larger than the screens and a frame
+        {Probe::window, prop::width, 99999, 300, 20000},
+    };
+    for (const auto& entry : cases) {
+        writeProperty(entry.unit, entry.number, entry.written);
+        const int read = readProperty(entry.unit, entry.number).toInt();
+        EXPECT_GE(read, entry.low) << entry.written;
+        EXPECT_LE(read, entry.high) << entry.written;
+    }
 }
 
 TEST_F(Runtime, CheckAndRadioBoxes)
@@ -206,7 +235,7 @@ TEST_F(Runtime, CheckAndRadioBoxes)
     EXPECT_FALSE(readProperty(Probe::radioB, prop::checked).toBool());
     // … while a click checks one and unchecks its siblings.
     writeProperty(Probe::radioA, prop::checked, true);
-    static_cast<QRadioButton*>(detail::unitWidget(Probe::radioB))->click();
+    static_cast<QRadioButton*>(drive::widgetOf(Probe::radioB))->click();
     EXPECT_FALSE(readProperty(Probe::radioA, prop::checked).toBool());
     EXPECT_TRUE(readProperty(Probe::radioB, prop::checked).toBool());
 }
@@ -310,7 +339,7 @@ TEST_F(Runtime, DialogModeWaitsWhileOtherTimersTick)
     later(300, [&] {
         EXPECT_FALSE(returned);
         ticksWhileOpen = g_record.otherTicks;
-        otherDisabledWhileOpen = !detail::unitWidget(Other::window)->isEnabled();
+        otherDisabledWhileOpen = !drive::widgetOf(Other::window)->isEnabled();
         closeWindow(Probe::id);
     });
     g_record.otherTicks = 0;
@@ -319,7 +348,7 @@ TEST_F(Runtime, DialogModeWaitsWhileOtherTimersTick)
     EXPECT_FALSE(isLoaded(Probe::id));
     EXPECT_GT(ticksWhileOpen, 3);
     EXPECT_TRUE(otherDisabledWhileOpen);
-    EXPECT_TRUE(detail::unitWidget(Other::window)->isEnabled());
+    EXPECT_TRUE(drive::widgetOf(Other::window)->isEnabled());
 }
 
 TEST_F(Runtime, LoadingAnOpenWindowOnlyBringsItToTheFront)
@@ -352,7 +381,7 @@ TEST_F(Runtime, CloseFromOwnHandlerLetsTheHandlerFinish)
         EXPECT_EQ(readProperty(Probe::label, prop::caption).toText(), "关闭中"_t);
         finished = true;
     };
-    static_cast<QPushButton*>(detail::unitWidget(Probe::button))->click();
+    static_cast<QPushButton*>(drive::widgetOf(Probe::button))->click();
     EXPECT_TRUE(finished);
     EXPECT_TRUE(isLoaded(Probe::id));
     EXPECT_TRUE(waitUntil([] { return !isLoaded(Probe::id); }));
@@ -363,7 +392,7 @@ TEST_F(Runtime, CloseFromOwnHandlerLetsTheHandlerFinish)
 TEST_F(Runtime, CloseBoxDestroysTheWindowThroughTheRuntime)
 {
     ASSERT_TRUE(loadWindow(Probe::id));
-    detail::unitWidget(Probe::window)->close();
+    drive::widgetOf(Probe::window)->close();
     EXPECT_FALSE(isLoaded(Probe::id));
     EXPECT_EQ(g_record.destroyed, 1);
     // A fresh load starts from the layout again.
@@ -441,16 +470,15 @@ TEST_F(RuntimeDeathTest, StartWindowThatCannotBeCreated)
         ::testing::ExitedWithCode(255), "错误信息：载入启动窗口失败");
 }
 
-TEST_F(RuntimeDeathTest, MemoryThatCannotBeAllocated)
+// The player's thread has no widgets: its report goes to standard error alone.
+TEST_F(RuntimeDeathTest, ReportFromAnotherThreadOpensNoBox)
 {
     EXPECT_EXIT(
         {
             answerFatalBoxLater();
-            volatile std::size_t huge = std::size_t(1) << 60;
-            char* block = new char[huge];
-            block[0] = 1;
+            std::thread([] { fatalError("线程"_t); }).join();
         },
-        ::testing::ExitedWithCode(255), "分配 1152921504606846976 字节内存失败!");
+        ::testing::ExitedWithCode(255), "错误信息：线程\r?\n$");
 }
 
 TEST_F(RuntimeDeathTest, ReportWithAnErrorCode)

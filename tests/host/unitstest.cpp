@@ -1,6 +1,7 @@
 #include "host/codec.h"
 #include "host/commands/units.h"
 #include "host/runtime.h"
+#include "unitdriver.h"
 #include "modalwatch.h"
 
 #include <QAction>
@@ -233,14 +234,14 @@ TEST_F(Units, PopupMenuShowsBesideTheMouseUnlessPlaced)
 
 TEST_F(Units, AppendEditTextAddsAtTheEndWhereverTheCaretWas)
 {
-    auto* line = qobject_cast<QLineEdit*>(detail::unitWidget(Board::line));
+    auto* line = qobject_cast<QLineEdit*>(drive::widgetOf(Board::line));
     ASSERT_NE(line, nullptr);
     line->setCursorPosition(0);
     appendEditText(Board::line, {"12"_t, "闹钟"_t});
     EXPECT_EQ(readProperty(Board::line, prop::content).toText(), "abc12闹钟"_t);
     EXPECT_EQ(line->cursorPosition(), line->text().size());
 
-    auto* note = qobject_cast<QPlainTextEdit*>(detail::unitWidget(Board::note));
+    auto* note = qobject_cast<QPlainTextEdit*>(drive::widgetOf(Board::note));
     ASSERT_NE(note, nullptr);
     std::vector<Text> lines;
     for (int row = 0; row < 30; ++row)

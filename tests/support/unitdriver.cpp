@@ -1,6 +1,6 @@
 #include "unitdriver.h"
 
-#include "host/runtime.h"
+#include "host/runtimestate.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "core/defaultsound.h"
 #include "host/runtime.h"
-#include "host/sound/builtinsound.h"
+#include "resources/builtinsound.h"
 #include "modalwatch.h"
 #include "testwindows.h"
 #include "ui/main/mainwindowhandlers.h"
@@ -190,7 +190,7 @@ TEST_F(MainWindowHandlers, DefaultSoundFileLastsAsLongAsTheWindow)
 
     ASSERT_TRUE(loadWindow(MainWindow::id));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().toStdString() == builtInSound().data);
+    EXPECT_TRUE(file.readAll().toStdString() == resources::builtInSound().data);
     file.close();
     closeWindow(MainWindow::id, CloseMode::Immediate);
     EXPECT_FALSE(file.exists());

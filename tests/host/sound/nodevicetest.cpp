@@ -2,7 +2,7 @@
 // answers and ALSA knows no card. Playback must end in silence within a
 // second, without blocking the caller or keeping a core busy.
 
-#include "host/sound/builtinsound.h"
+#include "resources/builtinsound.h"
 #include "host/sound/soundservice.h"
 
 #include "testsupport.h"
@@ -13,6 +13,7 @@
 #include <thread>
 
 using namespace host;
+using resources::builtInSound;
 using namespace std::chrono_literals;
 using soundtest::millisecondsFor;
 

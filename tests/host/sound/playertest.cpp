@@ -1,4 +1,4 @@
-#include "host/sound/capturelog.h"
+#include "sound/capturelog.h"
 #include "host/sound/moduleloader.h"
 #include "host/sound/playercomponent.h"
 

@@ -2,7 +2,7 @@
 // finish while their worker and pipeline threads run. A data race fails the
 // test run; so does a thread that outlives its player.
 
-#include "host/sound/capturelog.h"
+#include "sound/capturelog.h"
 #include "host/sound/moduleloader.h"
 #include "host/sound/playercomponent.h"
 #include "host/sound/soundservice.h"

@@ -1,7 +1,7 @@
 // Plays the built-in sound through the real output (libout123 on PulseAudio)
 // into a private null sink, and listens to the sink's monitor.
 
-#include "host/sound/builtinsound.h"
+#include "resources/builtinsound.h"
 #include "host/sound/soundservice.h"
 
 #include "pulseserver.h"
@@ -13,6 +13,7 @@
 #include <optional>
 
 using namespace host;
+using resources::builtInSound;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using soundtest::MonitorRecorder;

@@ -1,7 +1,7 @@
 #include "host/sound/soundservice.h"
 
-#include "host/sound/builtinsound.h"
-#include "host/sound/capturelog.h"
+#include "resources/builtinsound.h"
+#include "sound/capturelog.h"
 
 #include "mp3fixtures.h"
 #include "testsupport.h"
@@ -15,6 +15,7 @@
 #include <thread>
 
 using namespace host;
+using resources::builtInSound;
 using namespace std::chrono_literals;
 using host::sound::CaptureLog;
 using soundtest::TemporaryFolder;

@@ -1,6 +1,6 @@
-#include "host/sound/captureoutput.h"
+#include "sound/captureoutput.h"
 
-#include "host/sound/capturelog.h"
+#include "sound/capturelog.h"
 
 #include <thread>
 

@@ -1,0 +1,54 @@
+// Timers: a periodic tick on the user-interface thread while the interval
+// is positive.
+
+#include "host/runtimestate.h"
+
+#include <QTimer>
+
+#include <algorithm>
+
+namespace host::detail {
+namespace {
+
+QObject* createTimer(const UnitLayout& layout, QWidget* parent, UnitRef ref)
+{
+    auto* timer = new QTimer(parent);
+    timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer, &QTimer::timeout, [ref] { raiseEvent(ref, event::tick); });
+    if (layout.interval > 0)
+        timer->start(layout.interval);
+    return timer;
+}
+
+// A negative interval is 0. The same interval again changes nothing, so a
+// running timer keeps its phase; another restarts it, a full period ahead.
+void writeInterval(const Access& access, const Value& value)
+{
+    const int interval = std::max(value.toInt(), 0);
+    Value& stored = access.unit.stored[access.number];
+    if (stored.toInt() == interval)
+        return;
+    stored = interval;
+    auto* timer = access.as<QTimer>();
+    if (!timer)
+        return;
+    timer->stop();
+    if (interval > 0)
+        timer->start(interval);
+}
+
+} // namespace
+
+const UnitTypeInfo& timerType()
+{
+    static const UnitTypeInfo type{
+        .type = UnitType::Timer,
+        .create = createTimer,
+        .properties = {{prop::interval, nullptr, writeInterval,
+                        [](const UnitLayout& layout) -> Value { return std::max(layout.interval, 0); }}},
+        .events = {event::tick},
+    };
+    return type;
+}
+
+} // namespace host::detail
