@@ -233,16 +233,20 @@ QString DesktopSession::copyText(unsigned long window, int x, int y, const QStri
     holder->waitForBytesWritten(2000);
     holder->closeWriteChannel();
     QThread::msleep(150);
-    click(window, x, y);
-    key(keys + QStringList{QStringLiteral("ctrl+c")});
-    QString text;
-    QDeadlineTimer deadline(3000);
-    do {
-        text = run(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-        if (text != marker)
-            break;
-        QThread::msleep(50);
-    } while (!deadline.hasExpired());
+    // On a busy machine a key can arrive before the click has moved the focus;
+    // the copy is then tried again.
+    QString text = marker;
+    for (int attempt = 0; attempt < 3 && text == marker; ++attempt) {
+        click(window, x, y);
+        key(keys + QStringList{QStringLiteral("ctrl+c")});
+        QDeadlineTimer deadline(2000);
+        do {
+            text = run(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+            if (text != marker)
+                break;
+            QThread::msleep(50);
+        } while (!deadline.hasExpired());
+    }
     return text;
 }
 

@@ -11,13 +11,13 @@ using namespace std::chrono_literals;
 
 namespace {
 
-using Ringing = ProgramTest;
+using RingingOnDesktop = ProgramTest;
 
 const QString kRingCaption = QStringLiteral("闹钟1");
 
 } // namespace
 
-TEST_F(Ringing, ShakingWindowMovesInTenPixelStepsAndJumpsToHalfTheScreenEachMinute)
+TEST_F(RingingOnDesktop, ShakingWindowMovesInTenPixelStepsAndJumpsToHalfTheScreenEachMinute)
 {
     // Every clock of the program runs ten times as fast, so the minute of the
     // jump passes in six seconds.
@@ -48,7 +48,7 @@ TEST_F(Ringing, ShakingWindowMovesInTenPixelStepsAndJumpsToHalfTheScreenEachMinu
     EXPECT_NEAR(jumped.left(), screen.width() / 2 + 3, 45);
 }
 
-TEST_F(Ringing, SnoozeHidesBothWindowsAndRingsTheDefaultSoundFiveMinutesLater)
+TEST_F(RingingOnDesktop, SnoozeHidesBothWindowsAndRingsTheDefaultSoundFiveMinutesLater)
 {
     ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 50)));
     ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("7"), QStringLiteral("5"), QString(), false}));
