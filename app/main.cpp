@@ -10,10 +10,35 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Window positions, the ringing window's shake and always-on-top need X11:
+// a Wayland compositor ignores where a window asks to be. On a Wayland
+// desktop that also offers XWayland the program therefore runs there, unless
+// the user has chosen a platform (QT_QPA_PLATFORM or -platform); without
+// XWayland it starts on Wayland all the same.
+void preferXWayland(int argc, char** argv)
+{
+    const auto set = [](const char* name) { return std::getenv(name) && *std::getenv(name); };
+    if (!set("WAYLAND_DISPLAY") || !set("DISPLAY") || set("QT_QPA_PLATFORM"))
+        return;
+    for (int index = 1; index < argc; ++index) {
+        if (std::strcmp(argv[index], "-platform") == 0 || std::strncmp(argv[index], "-platform=", 10) == 0)
+            return;
+    }
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
+
+} // namespace
+
 using host::operator""_t;
 
 int main(int argc, char** argv)
 {
+    preferXWayland(argc, argv);
     QApplication application(argc, argv);
     host::initialise("Tikora闹钟"_t);
     host::enterRunDirectory();

@@ -41,7 +41,7 @@ WindowLayout build()
     UnitLayout rule = label(标签2, "标签2", {5, 72, 339, 1}, "");
     rule.backgroundColor = kRule;
     UnitLayout note{.ref = 编辑框1, .name = "编辑框1", .type = UnitType::EditBox, .rect = {56, 75, 224, 80}, .tabStop = true,
-                    .readOnly = true, .multiLine = true};
+                    .accessibleName = "备注"_t, .readOnly = true, .multiLine = true};
     window.units = {
         headline,
         rule,

@@ -143,6 +143,7 @@ struct UnitLayout
     bool tabStop = false;
 
     Text text;  // caption, content or initial selection text
+    Text accessibleName;  // what a screen reader calls a unit that shows no text of its own
     std::optional<Font> font;
     std::optional<Color> textColor;
     std::optional<Color> backgroundColor;

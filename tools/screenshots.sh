@@ -8,15 +8,14 @@ build=${1:-build/test}
 out=${2:-screenshots}
 mkdir -p "$out"
 
-# Xvfb picks a free display and writes its number into the pipe.
-exec {displayfd}< <(Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp 2>/dev/null)
-read -r number <&$displayfd
-export DISPLAY=:$number
-trap 'kill $(jobs -p) 2>/dev/null || true; pkill -f "Xvfb -displayfd" -P $$ 2>/dev/null || true' EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-# A window manager, so the pictures show the title bar with caption and icon.
-openbox >/dev/null 2>&1 &
-for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+# A private desktop with a window manager, so the pictures show the title bar
+# with caption and icon.
+exec {desktop}< <(tools/desktop.sh)
+desktop_pid=$!
+trap 'kill $(jobs -p) 2>/dev/null || true; kill "$desktop_pid" 2>/dev/null || true' EXIT
+read -r -t 30 DISPLAY <&$desktop || { echo "no virtual desktop" >&2; exit 1; }
+export DISPLAY
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 # shot NAME COMMAND...: runs COMMAND, waits for its window, saves NAME.png.
 shot() {

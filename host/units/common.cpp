@@ -1,6 +1,7 @@
 // The properties every unit but the menu item shares (numbers 0-7), and the
 // set-up every unit widget gets from its layout.
 
+#include "host/codec.h"
 #include "host/runtimestate.h"
 #include "host/units/styling.h"
 
@@ -147,6 +148,7 @@ const std::vector<Property>& commonProperties()
 void setUpWidget(QWidget* widget, const UnitLayout& layout)
 {
     widget->setObjectName(QString::fromStdString(layout.name));
+    widget->setAccessibleName(codec::toQString(layout.accessibleName));
     widget->setGeometry(layout.rect.left, layout.rect.top, layout.rect.width, layout.rect.height);
     applyFont(widget, layout);
     if (widget->focusPolicy() != Qt::NoFocus)

@@ -1,9 +1,12 @@
 #include "desktopsession.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QThread>
+
+#ifndef TIKORA_DESKTOP_SCRIPT
+#error "TIKORA_DESKTOP_SCRIPT must name tools/desktop.sh"
+#endif
 
 namespace {
 
@@ -12,66 +15,46 @@ void stop(QProcess* process)
     if (!process || process->state() == QProcess::NotRunning)
         return;
     process->terminate();
-    if (!process->waitForFinished(3000)) {
+    if (!process->waitForFinished(5000)) {
         process->kill();
         process->waitForFinished(3000);
     }
+}
+
+QString id(unsigned long window)
+{
+    return QString::number(window);
+}
+
+int number(const QString& text, const QString& pattern)
+{
+    const auto match = QRegularExpression(pattern).match(text);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 } // namespace
 
 DesktopSession::DesktopSession()
 {
-    // Xvfb picks a free display itself and writes its number to standard output.
-    m_xvfb = std::make_unique<QProcess>();
-    m_xvfb->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_xvfb->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                           QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
-                                           QStringLiteral("tcp")});
-    if (!m_xvfb->waitForStarted(5000))
-        return;
-    while (!m_xvfb->canReadLine()) {
-        if (!m_xvfb->waitForReadyRead(10000))
-            return;
-    }
-    m_display = QStringLiteral(":") + QString::fromUtf8(m_xvfb->readLine()).trimmed();
-    QDeadlineTimer deadline(10000);
-    while (run(QStringLiteral("xdpyinfo"), {}, 2000).isEmpty()) {
-        if (deadline.hasExpired() || m_xvfb->state() == QProcess::NotRunning) {
-            m_failure = QStringLiteral("Xvfb on %1 does not answer").arg(m_display);
-            return;
-        }
-        QThread::msleep(50);
-    }
-    // Openbox now and then fails to open a display that has only just come up;
-    // it is started again until it has claimed the screen.
-    for (int attempt = 0; attempt < 5 && !m_running; ++attempt) {
-        m_windowManager = std::make_unique<QProcess>();
-        m_windowManager->setProcessEnvironment(environment());
-        m_windowManager->start(QStringLiteral("openbox"), {});
-        if (!m_windowManager->waitForStarted(5000))
+    m_desktop = std::make_unique<QProcess>();
+    m_desktop->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_desktop->start(QStringLiteral(TIKORA_DESKTOP_SCRIPT), {});
+    QDeadlineTimer deadline(30000);
+    while (!m_desktop->canReadLine() && !deadline.hasExpired()) {
+        if (!m_desktop->waitForReadyRead(int(deadline.remainingTime())) && m_desktop->state() == QProcess::NotRunning)
             break;
-        QDeadlineTimer claimed(3000);
-        while (!claimed.hasExpired() && !m_windowManager->waitForFinished(0)) {
-            if (run(QStringLiteral("wmctrl"), {QStringLiteral("-m")}, 2000).contains(QStringLiteral("Name:"))) {
-                m_running = true;
-                break;
-            }
-            QThread::msleep(50);
-        }
-        if (!m_running)
-            stop(m_windowManager.get());
     }
-    if (!m_running)
-        m_failure = QStringLiteral("the window manager did not claim %1").arg(m_display);
+    if (m_desktop->canReadLine())
+        m_display = QString::fromUtf8(m_desktop->readLine()).trimmed();
+    if (m_display.isEmpty())
+        m_failure = QStringLiteral("tools/desktop.sh gave no display");
 }
 
 DesktopSession::~DesktopSession()
 {
     for (auto& program : m_programs)
         stop(program.get());
-    stop(m_windowManager.get());
-    stop(m_xvfb.get());
+    stop(m_desktop.get());
 }
 
 QProcessEnvironment DesktopSession::environment() const
@@ -115,9 +98,8 @@ unsigned long DesktopSession::waitForWindow(const QString& title, int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);
     do {
-        const QString found = run(QStringLiteral("xdotool"),
-                                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                   QRegularExpression::escape(title)});
+        const QString found = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                              QStringLiteral("--name"), QRegularExpression::escape(title)});
         const QStringList ids = found.split(u'\n', Qt::SkipEmptyParts);
         if (!ids.isEmpty())
             return ids.first().toULong();
@@ -126,18 +108,30 @@ unsigned long DesktopSession::waitForWindow(const QString& title, int timeoutMs)
     return 0;
 }
 
+bool DesktopSession::waitForNoWindow(const QString& title, int timeoutMs) const
+{
+    QDeadlineTimer deadline(timeoutMs);
+    do {
+        if (run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                            QStringLiteral("--name"), QRegularExpression::escape(title)})
+                .trimmed()
+                .isEmpty())
+            return true;
+        QThread::msleep(50);
+    } while (!deadline.hasExpired());
+    return false;
+}
+
 QString DesktopSession::windowTitle(unsigned long window) const
 {
-    const QString line = run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window),
-                                                       QStringLiteral("_NET_WM_NAME")});
+    const QString line = run(QStringLiteral("xprop"), {QStringLiteral("-id"), id(window), QStringLiteral("_NET_WM_NAME")});
     const int quote = line.indexOf(u'"');
     return quote < 0 ? QString() : line.mid(quote + 1, line.lastIndexOf(u'"') - quote - 1);
 }
 
 QStringList DesktopSession::windowClass(unsigned long window) const
 {
-    const QString line = run(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window),
-                                                       QStringLiteral("WM_CLASS")});
+    const QString line = run(QStringLiteral("xprop"), {QStringLiteral("-id"), id(window), QStringLiteral("WM_CLASS")});
     // WM_CLASS is a Latin-1 property; xprop writes the other bytes as octal
     // escapes, which are put back here and read as UTF-8.
     QStringList parts;
@@ -158,7 +152,108 @@ QStringList DesktopSession::windowClass(unsigned long window) const
     return parts;
 }
 
+QStringList DesktopSession::windowState(unsigned long window) const
+{
+    const QString line = run(QStringLiteral("xprop"), {QStringLiteral("-id"), id(window), QStringLiteral("_NET_WM_STATE")});
+    const int equals = line.indexOf(u'=');
+    if (equals < 0)
+        return {};
+    QStringList atoms = line.mid(equals + 1).split(u',', Qt::SkipEmptyParts);
+    for (QString& atom : atoms)
+        atom = atom.trimmed();
+    return atoms;
+}
+
+bool DesktopSession::isViewable(unsigned long window) const
+{
+    return run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id(window)}).contains(QStringLiteral("IsViewable"));
+}
+
+QRect DesktopSession::clientArea(unsigned long window) const
+{
+    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id(window)});
+    return {number(info, QStringLiteral("Absolute upper-left X:\\s+(-?\\d+)")),
+            number(info, QStringLiteral("Absolute upper-left Y:\\s+(-?\\d+)")),
+            number(info, QStringLiteral("Width:\\s+(\\d+)")), number(info, QStringLiteral("Height:\\s+(\\d+)"))};
+}
+
+QSize DesktopSession::screenSize() const
+{
+    const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-root")});
+    return {number(info, QStringLiteral("Width:\\s+(\\d+)")), number(info, QStringLiteral("Height:\\s+(\\d+)"))};
+}
+
 void DesktopSession::closeWindow(unsigned long window) const
 {
-    run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), QString::number(window)});
+    run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), id(window)});
+}
+
+void DesktopSession::click(unsigned long window, int x, int y, int button) const
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), id(window),
+                                    QString::number(x), QString::number(y), QStringLiteral("click"),
+                                    QString::number(button)});
+    QThread::msleep(100);
+}
+
+void DesktopSession::key(const QStringList& keys) const
+{
+    run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50")} + keys);
+    QThread::msleep(100);
+}
+
+void DesktopSession::keyInWindow(unsigned long window, const QStringList& keys) const
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id(window)});
+    key(keys);
+}
+
+void DesktopSession::type(const QString& text) const
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
+    QThread::msleep(100);
+}
+
+void DesktopSession::replaceText(unsigned long window, int x, int y, const QString& text) const
+{
+    click(window, x, y);
+    key({QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")});
+    type(text);
+}
+
+QString DesktopSession::copyText(unsigned long window, int x, int y, const QStringList& keys) const
+{
+    // A marker in the clipboard first, so that a copy that did not happen
+    // cannot pass for the text of an earlier one. xclip serves it until the
+    // program takes the clipboard over, and is ended with the session.
+    const QString marker = QStringLiteral("<nothing copied>");
+    QProcess* holder = const_cast<DesktopSession*>(this)->start(
+        QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+    holder->write(marker.toUtf8());
+    holder->waitForBytesWritten(2000);
+    holder->closeWriteChannel();
+    QThread::msleep(150);
+    // On a busy machine a key can arrive before the click has moved the focus;
+    // the copy is then tried again.
+    QString text = marker;
+    for (int attempt = 0; attempt < 3 && text == marker; ++attempt) {
+        click(window, x, y);
+        key(keys + QStringList{QStringLiteral("ctrl+c")});
+        QDeadlineTimer deadline(2000);
+        do {
+            text = run(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+            if (text != marker)
+                break;
+            QThread::msleep(50);
+        } while (!deadline.hasExpired());
+    }
+    return text;
+}
+
+bool DesktopSession::screenshot(const QString& path) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+    return process.waitForFinished(10000) && process.exitCode() == 0;
 }

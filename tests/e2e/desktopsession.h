@@ -1,10 +1,12 @@
 #pragma once
 
-// A private X desktop for tests that drive the real program: Xvfb on a free
-// display with a small window manager, and helpers around xdotool, xprop and
-// wmctrl. Everything started here is stopped by the destructor.
+// A private X desktop for tests that drive the real program: tools/desktop.sh
+// (Xvfb on a free display with a window manager), and helpers that act and
+// look as a user would, through xdotool, xprop, xwininfo, wmctrl, xclip and
+// import. Everything started here is stopped by the destructor.
 
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +22,7 @@ public:
     DesktopSession& operator=(const DesktopSession&) = delete;
 
     /// Whether Xvfb and the window manager came up.
-    bool isRunning() const { return m_running; }
+    bool isRunning() const { return !m_display.isEmpty(); }
     /// Why the desktop did not come up, when it did not.
     const QString& failure() const { return m_failure; }
     /// The display, such as ":93".
@@ -34,20 +36,44 @@ public:
     /// Runs a command on the desktop to its end and returns what it printed.
     QString run(const QString& program, const QStringList& arguments, int timeoutMs = 10000) const;
 
-    /// Waits for a visible window of the process whose title contains `title`; its id or 0.
+    /// Waits for a visible window whose title contains `title`; its id or 0.
     unsigned long waitForWindow(const QString& title, int timeoutMs = 10000) const;
+    /// Waits until no visible window's title contains `title`.
+    bool waitForNoWindow(const QString& title, int timeoutMs = 10000) const;
     /// The window's title, read from _NET_WM_NAME.
     QString windowTitle(unsigned long window) const;
     /// The window's WM_CLASS as instance and class.
     QStringList windowClass(unsigned long window) const;
+    /// The atoms of the window's _NET_WM_STATE, such as "_NET_WM_STATE_ABOVE".
+    QStringList windowState(unsigned long window) const;
+    /// Whether the window is mapped (shown) right now.
+    bool isViewable(unsigned long window) const;
+    /// The client area of the window on the screen (without the frame).
+    QRect clientArea(unsigned long window) const;
+    /// The screen's size.
+    QSize screenSize() const;
     /// Asks the window manager to close the window, as its close box would.
     void closeWindow(unsigned long window) const;
 
+    /// Clicks with a mouse button at a point of the window's client area.
+    void click(unsigned long window, int x, int y, int button = 1) const;
+    /// Presses keys (xdotool names, such as "ctrl+a" or "Return") in the focused window.
+    void key(const QStringList& keys) const;
+    /// Types text, Chinese included, into the focused window.
+    void type(const QString& text) const;
+    /// Replaces the text of the edit box at a point of the window: click, select all, type.
+    void replaceText(unsigned long window, int x, int y, const QString& text) const;
+    /// Reads the text at a point of the window as a user would copy it: click,
+    /// press `keys` (select all, or move through a list), copy, and read the clipboard.
+    QString copyText(unsigned long window, int x, int y, const QStringList& keys = {QStringLiteral("ctrl+a")}) const;
+    /// Presses keys in the window after making it the active one.
+    void keyInWindow(unsigned long window, const QStringList& keys) const;
+    /// Saves a picture of the whole screen as PNG; false when it failed.
+    bool screenshot(const QString& path) const;
+
 private:
-    bool m_running = false;
     QString m_display;
     QString m_failure;
-    std::unique_ptr<QProcess> m_xvfb;
-    std::unique_ptr<QProcess> m_windowManager;
+    std::unique_ptr<QProcess> m_desktop;
     std::vector<std::unique_ptr<QProcess>> m_programs;
 };

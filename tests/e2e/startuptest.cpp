@@ -1,56 +1,82 @@
-// The real program on a private X desktop: it starts with its main window,
-// is known to the desktop by its class, and ends when that window is closed.
+// Start and end of the real program: the main window centred with its title
+// and class, the clock face at "00" until the first tick and then the time
+// without leading zeros, the default sound file beside the program while it
+// runs, gone after the main window is closed.
 
-#include "desktopsession.h"
+#include "programfixture.h"
 
-#include <QRegularExpression>
-#include <gtest/gtest.h>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QThread>
 
-#ifndef TIKORA_BINARY
-#error "TIKORA_BINARY must name the program under test"
+#include <cstdio>
+
+#ifndef TIKORA_SOURCE_DIR
+#error "TIKORA_SOURCE_DIR must name the source tree"
 #endif
 
 namespace {
 
-class ProgramOnDesktop : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        if (!m_desktop.isRunning())
-            GTEST_FAIL() << "the private X desktop did not start: " << m_desktop.failure().toStdString();
-        m_program = m_desktop.start(QStringLiteral(TIKORA_BINARY));
-        m_window = m_desktop.waitForWindow(QStringLiteral("Tikora~闹钟"));
-        ASSERT_NE(m_window, 0UL) << "the main window did not appear";
-    }
+using StartAndExit = ProgramTest;
 
-    DesktopSession m_desktop;
-    QProcess* m_program = nullptr;
-    unsigned long m_window = 0;
-};
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
-TEST_F(ProgramOnDesktop, MainWindowHasItsTitleClassAndSize)
+TEST_F(StartAndExit, MainWindowIsCentredWithItsTitleAndClass)
 {
-    EXPECT_EQ(m_desktop.windowTitle(m_window), QStringLiteral(" Tikora~闹钟  1.0"));
-    EXPECT_EQ(m_desktop.windowClass(m_window), (QStringList{QStringLiteral("Tikora闹钟"), QStringLiteral("Tikora闹钟")}));
+    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 40)));
+    EXPECT_EQ(m_desktop.windowTitle(m_main), QStringLiteral(" Tikora~闹钟  1.0"));
+    EXPECT_EQ(m_desktop.windowClass(m_main), (QStringList{QStringLiteral("Tikora闹钟"), QStringLiteral("Tikora闹钟")}));
 
-    const QString geometry = m_desktop.run(QStringLiteral("xdotool"),
-                                           {QStringLiteral("getwindowgeometry"), QString::number(m_window)});
-    EXPECT_TRUE(geometry.contains(QStringLiteral("Geometry: 374x183"))) << geometry.toStdString();
-    // Centred on the 1280×800 screen by its outer size: (1280 − 380) / 2, (800 − 215) / 2.
-    static const QRegularExpression position(QStringLiteral("Position: (\\d+),(\\d+)"));
-    const auto match = position.match(geometry);
-    ASSERT_TRUE(match.hasMatch()) << geometry.toStdString();
-    EXPECT_NEAR(match.captured(1).toInt(), 450 + 3, 8);
-    EXPECT_NEAR(match.captured(2).toInt(), 292 + 29, 30);
+    // Centred by its outer size of 380 × 215; the client area lies inside the
+    // frame the window manager drew, a few pixels right of and below it.
+    const QSize screen = m_desktop.screenSize();
+    const QRect client = m_desktop.clientArea(m_main);
+    EXPECT_EQ(client.size(), QSize(374, 183));
+    EXPECT_NEAR(client.left(), (screen.width() - 380) / 2 + 3, 8);
+    EXPECT_NEAR(client.top(), (screen.height() - 215) / 2 + 29, 30);
 }
 
-TEST_F(ProgramOnDesktop, ClosingTheMainWindowEndsTheProgram)
+TEST_F(StartAndExit, ClockShowsZerosThenTheTimeWithoutLeadingZeros)
 {
-    m_desktop.closeWindow(m_window);
-    ASSERT_TRUE(m_program->waitForFinished(10000));
-    EXPECT_EQ(m_program->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(m_program->exitCode(), 0);
+    const auto launched = Clock::now();
+    ASSERT_NO_FATAL_FAILURE(startProgram(at(9, 5, 1)));
+    // Before the first tick, a second after start, the three boxes all read
+    // "00" and so look alike; after it, hour, minute and second differ.
+    QTemporaryDir folder;
+    const QString shot = folder.filePath(QStringLiteral("start.png"));
+    ASSERT_TRUE(m_desktop.screenshot(shot));
+    if (Clock::now() - launched < std::chrono::milliseconds(900)) {
+        const QImage screen(shot);
+        const QRect client = m_desktop.clientArea(m_main);
+        const auto box = [&](int left) { return screen.copy(client.left() + left + 2, client.top() + 26, 46, 41); };
+        EXPECT_EQ(box(16), box(80)) << "hour and minute boxes differ before the first tick";
+        EXPECT_EQ(box(80), box(144)) << "minute and second boxes differ before the first tick";
+    } else {
+        std::printf("the first screenshot came too late to see the clock before its first tick\n");
+    }
+
+    QThread::msleep(1500);
+    EXPECT_EQ(m_desktop.copyText(m_main, centre::clockHour[0], centre::clockHour[1]), QStringLiteral("9"));
+    EXPECT_EQ(m_desktop.copyText(m_main, centre::clockMinute[0], centre::clockMinute[1]), QStringLiteral("5"));
+    EXPECT_THAT(m_desktop.copyText(m_main, centre::clockSecond[0], centre::clockSecond[1]).toStdString(),
+                ::testing::MatchesRegex("[2-9]"));
+}
+
+TEST_F(StartAndExit, DefaultSoundFileLivesBesideTheProgramWhileItRuns)
+{
+    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 40)));
+    const QString sound = m_program->folder() + QStringLiteral("/misc.mp3");
+    EXPECT_EQ(fileBytes(sound), fileBytes(QStringLiteral(TIKORA_SOURCE_DIR "/resources/alarm.mp3")))
+        << "misc.mp3 beside the program does not hold the built-in sound";
+
+    m_desktop.closeWindow(m_main);
+    ASSERT_TRUE(m_program->waitForCleanExit(10000)) << "closing the main window did not end the program cleanly";
+    EXPECT_FALSE(QFile::exists(sound)) << "misc.mp3 is left behind after exit";
 }

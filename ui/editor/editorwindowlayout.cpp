@@ -41,16 +41,17 @@ UnitLayout button(UnitRef ref, const char* name, int parent, Rect rect, const ch
 }
 
 // Hour and minute: big bold digits, centred, typed as integers.
-UnitLayout timeBox(UnitRef ref, const char* name, Rect rect)
+UnitLayout timeBox(UnitRef ref, const char* name, Rect rect, const char* spoken)
 {
     return {.ref = ref, .name = name, .type = UnitType::EditBox, .rect = rect, .tabStop = true, .text = "00"_t,
+            .accessibleName = Text::fromUtf8(spoken),
             .font = Font{"黑体"_t, 35, true}, .textColor = kBlack, .backgroundColor = kWhite,
             .alignment = HorizontalAlignment::Center, .integerInput = true};
 }
 
-UnitLayout spinner(UnitRef ref, const char* name, Rect rect, void (*handler)(int step))
+UnitLayout spinner(UnitRef ref, const char* name, Rect rect, const char* spoken, void (*handler)(int step))
 {
-    return {.ref = ref, .name = name, .type = UnitType::Spin, .rect = rect,
+    return {.ref = ref, .name = name, .type = UnitType::Spin, .rect = rect, .accessibleName = Text::fromUtf8(spoken),
             .events = {{event::arrowPressed, [handler](int step) { handler(step); }}}};
 }
 
@@ -79,11 +80,11 @@ WindowLayout build()
         button(按钮3, "按钮3", 0, {152, 345, 80, 32}, "取消", cancelClicked),
         button(按钮2, "按钮2", 0, {57, 345, 80, 32}, "完成", confirmClicked),
         {.ref = 编辑框_备注, .name = "编辑框_备注", .type = UnitType::EditBox, .parent = 分组框4.unit, .rect = {5, 15, 259, 45},
-         .tabStop = true, .textColor = kBlack, .backgroundColor = kWhite, .multiLine = true},
+         .tabStop = true, .accessibleName = "备注"_t, .textColor = kBlack, .backgroundColor = kWhite, .multiLine = true},
         groupBox(分组框4, "分组框4", options, {5, 183, 271, 67}, "备注"),
         button(按钮1, "按钮1", music, {222, 13, 45, 23}, "打开", browseClicked),
         {.ref = 编辑框_自定音乐, .name = "编辑框_自定音乐", .type = UnitType::EditBox, .parent = music, .rect = {5, 15, 215, 20},
-         .tabStop = true, .textColor = kBlack, .backgroundColor = kWhite},
+         .tabStop = true, .accessibleName = "音乐文件"_t, .textColor = kBlack, .backgroundColor = kWhite},
         checkBox(选择框_自定音乐, "选择框_自定音乐", options, {88, 16, 72, 16}, "自定音乐", false,
                  {on(event::clicked, customMusicClicked)}),
         groupBox(分组框3, "分组框3", options, {5, 136, 271, 45}, "自定音乐", true),
@@ -102,12 +103,12 @@ WindowLayout build()
         checkBox(选择框_振动, "选择框_振动", options, {166, 16, 48, 16}, "振动"),
         checkBox(选择框_启动闹钟, "选择框_启动闹钟", options, {10, 16, 72, 16}, "启动闹钟", true),
         groupBox(分组框1, "分组框1", 0, {5, 88, 281, 256}, ""),
-        timeBox(编辑框_分钟, "编辑框_分钟", {160, 16, 72, 64}),
-        spinner(调节器2, "调节器2", {232, 16, 32, 64}, minuteSpun),
+        timeBox(编辑框_分钟, "编辑框_分钟", {160, 16, 72, 64}, "分钟"),
+        spinner(调节器2, "调节器2", {232, 16, 32, 64}, "调节分钟", minuteSpun),
         blackBlock(标签2, "标签2", 0, {136, 56, 8, 8}),
         blackBlock(标签1, "标签1", 0, {136, 24, 8, 8}),
-        timeBox(编辑框_小时, "编辑框_小时", {16, 16, 72, 64}),
-        spinner(调节器1, "调节器1", {88, 16, 32, 64}, hourSpun),
+        timeBox(编辑框_小时, "编辑框_小时", {16, 16, 72, 64}, "小时"),
+        spinner(调节器1, "调节器1", {88, 16, 32, 64}, "调节小时", hourSpun),
     };
     return window;
 }

@@ -54,9 +54,10 @@ UnitLayout button(UnitRef ref, const char* name, Rect rect, const char* caption,
 }
 
 // The clock digits: big, grey, read-only, on the window's own colour.
-UnitLayout digits(UnitRef ref, const char* name, Rect rect)
+UnitLayout digits(UnitRef ref, const char* name, Rect rect, const char* spoken)
 {
     return {.ref = ref, .name = name, .type = UnitType::EditBox, .rect = rect, .tabStop = true, .text = "00"_t,
+            .accessibleName = Text::fromUtf8(spoken),
             .font = Font{"黑体"_t, 35, true}, .textColor = kGrey, .backgroundColor = kButtonFace,
             .alignment = HorizontalAlignment::Center, .readOnly = true};
 }
@@ -108,9 +109,9 @@ WindowLayout build()
         slotTimer(时钟_闹钟1, "时钟_闹钟1", {184, 88, 26, 26}, 1),
         settings,
         button(按钮_添加, "按钮_添加", {224, 8, 64, 32}, "添加闹钟", {on(event::clicked, addAlarmClicked)}),
-        digits(编辑框3, "编辑框3", {144, 24, 50, 45}),
-        digits(编辑框2, "编辑框2", {80, 24, 50, 45}),
-        digits(编辑框1, "编辑框1", {16, 24, 50, 45}),
+        digits(编辑框3, "编辑框3", {144, 24, 50, 45}, "秒"),
+        digits(编辑框2, "编辑框2", {80, 24, 50, 45}, "分"),
+        digits(编辑框1, "编辑框1", {16, 24, 50, 45}, "时"),
         list,
         heading,
         timer(时钟1, "时钟1", {160, 8, 26, 26}, 0, clockTick),

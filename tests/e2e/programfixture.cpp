@@ -1,0 +1,126 @@
+#include "programfixture.h"
+
+#include <QThread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Well above the silence of a null sink (exactly 0), well below the quietest
+// note of the built-in sound.
+constexpr int kLoud = 1000;
+
+// The alarm list at 5, 76 of the main window: its header, then rows.
+constexpr int kListLeft = 5;
+constexpr int kListTop = 76;
+constexpr int kHeaderHeight = 24;
+constexpr int kRowHeight = 21;
+constexpr int kColumnLeft[] = {0, 50, 100, 235};
+
+} // namespace
+
+QDateTime ProgramTest::at(int hour, int minute, int second)
+{
+    return QDateTime(QDate(2026, 3, 4), QTime(hour, minute, second));
+}
+
+void ProgramTest::SetUp()
+{
+    ASSERT_TRUE(m_desktop.isRunning()) << "the private X desktop did not start: " << m_desktop.failure().toStdString();
+    ASSERT_TRUE(soundtest::pulseAudioInstalled()) << "pulseaudio and parec are needed (tools/install-deps.sh test)";
+    m_pulse.emplace();
+    ASSERT_TRUE(m_pulse->waitUntilReady(10s)) << m_pulse->log();
+    m_recorder.emplace(m_pulse->address());
+}
+
+void ProgramTest::TearDown()
+{
+    m_program.reset();
+    m_recorder.reset();
+    m_pulse.reset();
+}
+
+void ProgramTest::startProgram(const QDateTime& fakeNow, const ProgramRun::Options& options)
+{
+    m_program = std::make_unique<ProgramRun>(m_desktop, QString::fromStdString(m_pulse->address()), fakeNow, options);
+    ASSERT_TRUE(m_program->isRunning()) << "the program did not start";
+    m_main = m_desktop.waitForWindow(QStringLiteral("Tikora~闹钟"));
+    ASSERT_NE(m_main, 0UL) << "the main window did not appear";
+}
+
+unsigned long ProgramTest::openAddEditor()
+{
+    m_desktop.click(m_main, centre::addButton[0], centre::addButton[1]);
+    return m_desktop.waitForWindow(QStringLiteral("添加闹钟"));
+}
+
+void ProgramTest::addAlarm(const AlarmInput& alarm)
+{
+    const unsigned long editor = openAddEditor();
+    ASSERT_NE(editor, 0UL) << "the editor did not open";
+    if (!alarm.hour.isNull())
+        m_desktop.replaceText(editor, centre::hourBox[0], centre::hourBox[1], alarm.hour);
+    if (!alarm.minute.isNull())
+        m_desktop.replaceText(editor, centre::minuteBox[0], centre::minuteBox[1], alarm.minute);
+    if (alarm.shake)
+        m_desktop.click(editor, centre::shakeBox[0], centre::shakeBox[1]);
+    if (!alarm.note.isEmpty())
+        m_desktop.replaceText(editor, centre::noteBox[0], centre::noteBox[1], alarm.note);
+    m_desktop.click(editor, centre::confirmButton[0], centre::confirmButton[1]);
+}
+
+void ProgramTest::chooseFromListMenu(int row, int item)
+{
+    const int y = kListTop + kHeaderHeight + row * kRowHeight + kRowHeight / 2;
+    m_desktop.click(m_main, kListLeft + 25, y, 1);
+    m_desktop.click(m_main, kListLeft + 25, y, 3);
+    QThread::msleep(300);
+    QStringList keys;
+    for (int step = 0; step <= item; ++step)
+        keys << QStringLiteral("Down");
+    keys << QStringLiteral("Return");
+    m_desktop.key(keys);
+}
+
+QString ProgramTest::listCell(int row, int column)
+{
+    // Only three rows fit in the list: the first row is clicked in the
+    // column, and the keyboard moves down to the row (or past the last one,
+    // where it stops).
+    QStringList keys;
+    for (int step = 0; step < (row < 0 ? 6 : row); ++step)
+        keys << QStringLiteral("Down");
+    return m_desktop.copyText(m_main, kListLeft + kColumnLeft[column] + 10, kListTop + kHeaderHeight + kRowHeight / 2, keys);
+}
+
+bool ProgramTest::soundHeardAfter(Clock::time_point since, std::chrono::milliseconds timeout) const
+{
+    const auto deadline = Clock::now() + timeout;
+    do {
+        for (const auto& piece : m_recorder->pieces()) {
+            if (piece.arrival >= since && piece.peak > kLoud)
+                return true;
+        }
+        QThread::msleep(20);
+    } while (Clock::now() < deadline);
+    return false;
+}
+
+std::optional<ProgramTest::Clock::time_point> ProgramTest::lastLoud() const
+{
+    std::optional<Clock::time_point> last;
+    for (const auto& piece : m_recorder->pieces()) {
+        if (piece.peak > kLoud)
+            last = piece.arrival;
+    }
+    return last;
+}
+
+bool ProgramTest::answerMessageBox(const QString& title)
+{
+    const unsigned long box = m_desktop.waitForWindow(title);
+    if (box == 0)
+        return false;
+    m_desktop.keyInWindow(box, {QStringLiteral("Return")});
+    return m_desktop.waitForNoWindow(title);
+}

@@ -1,0 +1,106 @@
+#include "programrun.h"
+
+#include "desktopsession.h"
+
+#include <QFile>
+#include <QThread>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#ifndef TIKORA_BINARY
+#error "TIKORA_BINARY must name the program under test"
+#endif
+#ifndef TIKORA_FAKETIME_LIBRARY
+#error "TIKORA_FAKETIME_LIBRARY must name libfaketime's multi-threaded library"
+#endif
+
+ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer, const QDateTime& fakeNow,
+                       const Options& options)
+    : m_speed(options.speed)
+{
+    const QString binary = m_folder.filePath(QStringLiteral("tikora"));
+    QFile::copy(QStringLiteral(TIKORA_BINARY), binary);
+    QFile::setPermissions(binary, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // The clock is read from a file on every call, so that the test can move
+    // it and change its speed while the program runs; the faketime wrapper's
+    // own variable would take precedence over the file, so the library is
+    // preloaded directly. Monotonic time, which Qt's timers run on, stays
+    // real unless everything is to go faster.
+    m_clockFile = m_folder.filePath(QStringLiteral("clock"));
+    m_offsetSeconds = QDateTime::currentDateTime().secsTo(fakeNow);
+    writeClock();
+    QProcessEnvironment environment = desktop.environment();
+    environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(TIKORA_FAKETIME_LIBRARY));
+    environment.insert(QStringLiteral("FAKETIME_TIMESTAMP_FILE"), m_clockFile);
+    environment.insert(QStringLiteral("FAKETIME_NO_CACHE"), QStringLiteral("1"));
+    if (options.pace == Pace::WallClock)
+        environment.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("PULSE_SERVER"), pulseServer);
+    environment.remove(QStringLiteral("FAKETIME"));
+    for (const QString& key : options.environment.keys())
+        environment.insert(key, options.environment.value(key));
+
+    m_process.setProcessEnvironment(environment);
+    m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+    m_process.setWorkingDirectory(QStringLiteral("/"));
+    m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    if (options.command.isEmpty())
+        m_process.start(binary, {});
+    else
+        m_process.start(options.command.first(), options.command.mid(1));
+    m_process.waitForStarted(5000);
+}
+
+ProgramRun::~ProgramRun()
+{
+    stop();
+}
+
+void ProgramRun::setClock(const QDateTime& fakeNow)
+{
+    m_offsetSeconds = QDateTime::currentDateTime().secsTo(fakeNow);
+    writeClock();
+}
+
+void ProgramRun::setSpeed(int factor)
+{
+    m_speed = factor;
+    writeClock();
+}
+
+void ProgramRun::writeClock()
+{
+    // Written beside and renamed over, so that the program never reads half a line.
+    const QString partial = m_clockFile + QStringLiteral(".new");
+    QFile file(partial);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(QStringLiteral("%1%2 x%3\n")
+                       .arg(m_offsetSeconds >= 0 ? QStringLiteral("+") : QString())
+                       .arg(m_offsetSeconds)
+                       .arg(m_speed)
+                       .toUtf8());
+        file.close();
+        ::rename(QFile::encodeName(partial).constData(), QFile::encodeName(m_clockFile).constData());
+    }
+}
+
+bool ProgramRun::waitForCleanExit(int timeoutMs)
+{
+    return m_process.waitForFinished(timeoutMs) && m_process.exitStatus() == QProcess::NormalExit &&
+           m_process.exitCode() == 0;
+}
+
+void ProgramRun::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    const pid_t group = static_cast<pid_t>(m_process.processId());
+    ::kill(-group, SIGTERM);
+    if (!m_process.waitForFinished(5000)) {
+        ::kill(-group, SIGKILL);
+        m_process.waitForFinished(3000);
+    }
+}
