@@ -27,7 +27,9 @@ if [ ! -d $corpus ]; then
 fi
 mkdir -p $build/crashes
 # Inputs up to 64 KiB, so that tags and several frames fit; ten seconds per input
-# at most (generous: the machine is shared), and 512 MiB: a slow or greedy input is a finding like a crash.
+# at most (generous: the machine is shared) and 2 GiB: a slow or greedy input is
+# a finding like a crash. The pipeline target's process reaches 500 MiB in
+# half an hour with a live heap of 25 MiB (quarantine, shadow, thread stacks).
 ASAN_OPTIONS=detect_leaks=1 $build/${target}fuzzer $corpus \
-    -max_total_time=$seconds -max_len=65536 -timeout=10 -rss_limit_mb=512 \
+    -max_total_time=$seconds -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix=$build/crashes/ -print_final_stats=1
