@@ -37,7 +37,7 @@ public:
     QString run(const QString& program, const QStringList& arguments, int timeoutMs = 10000) const;
 
     /// Waits for a visible window whose title contains `title`; its id or 0.
-    unsigned long waitForWindow(const QString& title, int timeoutMs = 10000) const;
+    unsigned long waitForWindow(const QString& title, int timeoutMs = 20000) const;
     /// Waits until no visible window's title contains `title`.
     bool waitForNoWindow(const QString& title, int timeoutMs = 10000) const;
     /// The window's title, read from _NET_WM_NAME.
