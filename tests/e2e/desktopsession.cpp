@@ -1,5 +1,7 @@
 #include "desktopsession.h"
 
+#include <algorithm>
+
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QThread>
@@ -218,7 +220,21 @@ void DesktopSession::replaceText(unsigned long window, int x, int y, const QStri
 {
     click(window, x, y);
     key({QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")});
-    type(text);
+    // xdotool types a character outside the keyboard map by remapping a spare
+    // key first; a program that reads the key before it has seen the new map
+    // loses the character. Such text is pasted instead, as a user would.
+    const bool onKeyboard = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (onKeyboard) {
+        type(text);
+        return;
+    }
+    QProcess* holder = const_cast<DesktopSession*>(this)->start(
+        QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+    holder->write(text.toUtf8());
+    holder->waitForBytesWritten(2000);
+    holder->closeWriteChannel();
+    QThread::msleep(150);
+    key({QStringLiteral("ctrl+v")});
 }
 
 QString DesktopSession::copyText(unsigned long window, int x, int y, const QStringList& keys) const

@@ -61,7 +61,8 @@ public:
     void key(const QStringList& keys) const;
     /// Types text, Chinese included, into the focused window.
     void type(const QString& text) const;
-    /// Replaces the text of the edit box at a point of the window: click, select all, type.
+    /// Replaces the text of the edit box at a point of the window: click, select all,
+    /// then type it (text outside the keyboard map is pasted).
     void replaceText(unsigned long window, int x, int y, const QString& text) const;
     /// Reads the text at a point of the window as a user would copy it: click,
     /// press `keys` (select all, or move through a list), copy, and read the clipboard.
