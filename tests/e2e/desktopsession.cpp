@@ -228,27 +228,28 @@ void DesktopSession::replaceText(unsigned long window, int x, int y, const QStri
         type(text);
         return;
     }
+    serveClipboard(text);
+    key({QStringLiteral("ctrl+v")});
+}
+
+void DesktopSession::serveClipboard(const QString& text) const
+{
+    // xclip serves the text until a program takes the clipboard over, and is
+    // ended with the session.
     QProcess* holder = const_cast<DesktopSession*>(this)->start(
         QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
     holder->write(text.toUtf8());
     holder->waitForBytesWritten(2000);
     holder->closeWriteChannel();
     QThread::msleep(150);
-    key({QStringLiteral("ctrl+v")});
 }
 
 QString DesktopSession::copyText(unsigned long window, int x, int y, const QStringList& keys) const
 {
     // A marker in the clipboard first, so that a copy that did not happen
-    // cannot pass for the text of an earlier one. xclip serves it until the
-    // program takes the clipboard over, and is ended with the session.
+    // cannot pass for the text of an earlier one.
     const QString marker = QStringLiteral("<nothing copied>");
-    QProcess* holder = const_cast<DesktopSession*>(this)->start(
-        QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    holder->write(marker.toUtf8());
-    holder->waitForBytesWritten(2000);
-    holder->closeWriteChannel();
-    QThread::msleep(150);
+    serveClipboard(marker);
     // On a busy machine a key can arrive before the click has moved the focus;
     // the copy is then tried again.
     QString text = marker;

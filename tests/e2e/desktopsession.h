@@ -73,6 +73,9 @@ public:
     bool screenshot(const QString& path) const;
 
 private:
+    /// Puts text in the clipboard, served until a program takes it over.
+    void serveClipboard(const QString& text) const;
+
     QString m_display;
     QString m_failure;
     std::unique_ptr<QProcess> m_desktop;
