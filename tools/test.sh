@@ -8,6 +8,9 @@
 # times slower, which says nothing about races. The asan preset leaves out the
 # test of an allocation that cannot be had: AddressSanitizer's own allocator
 # ends the process on such a request before the program can report it.
+# The end-to-end scenarios start the instrumented program with libfaketime
+# preloaded ahead of the sanitizer's runtime, which AddressSanitizer accepts
+# once told not to insist on coming first (verify_asan_link_order=0).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
