@@ -6,6 +6,8 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #ifndef DIALOG_PROBE_BINARY
 #error "DIALOG_PROBE_BINARY must name the probe program"
 #endif
@@ -15,9 +17,24 @@ TEST(DialogOnDesktop, DisabledMainWindowStaysWhenTheWindowManagerClosesIt)
     DesktopSession desktop;
     if (!desktop.isRunning())
         GTEST_FAIL() << "the private X desktop did not start: " << desktop.failure().toStdString();
-    QProcess* program = desktop.start(QStringLiteral(DIALOG_PROBE_BINARY));
-    const unsigned long main = desktop.waitForWindow(QStringLiteral("探针主窗口"));
-    const unsigned long dialog = desktop.waitForWindow(QStringLiteral("探针对话"));
+    // Now and then, on a busy machine, neither window of
+    // the probe shows up at all; what the desktop then holds is printed, and
+    // the probe is started once more: the close request is what is tested here.
+    QProcess* program = nullptr;
+    unsigned long main = 0;
+    unsigned long dialog = 0;
+    for (int attempt = 0; attempt < 2 && (main == 0 || dialog == 0); ++attempt) {
+        if (program) {
+            std::cerr << "the probe's windows did not appear; the desktop holds:\n"
+                      << desktop.run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")})
+                             .toStdString();
+            program->kill();
+            program->waitForFinished(3000);
+        }
+        program = desktop.start(QStringLiteral(DIALOG_PROBE_BINARY));
+        main = desktop.waitForWindow(QStringLiteral("探针主窗口"));
+        dialog = main ? desktop.waitForWindow(QStringLiteral("探针对话")) : 0;
+    }
     ASSERT_NE(main, 0UL);
     ASSERT_NE(dialog, 0UL);
 
