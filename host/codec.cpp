@@ -1,4 +1,4 @@
-#include "host/codec.h"
+#include "host/qtcodec.h"
 
 #include "host/text.h"
 

@@ -9,8 +9,6 @@
 #include <string>
 #include <string_view>
 
-class QString;
-
 namespace host {
 class Text;
 }
@@ -19,11 +17,6 @@ namespace host::codec {
 
 std::string utf8ToGb18030(std::string_view utf8);
 std::string gb18030ToUtf8(std::string_view gb18030);
-
-/// Text shown by a widget.
-QString toQString(const Text& text);
-/// Text read back from a widget.
-Text fromQString(const QString& string);
 
 /// A host text naming a file, in the encoding the file system expects.
 std::string toFileSystemPath(const Text& path);

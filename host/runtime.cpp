@@ -1,6 +1,6 @@
 #include "host/runtime.h"
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/runtimestate.h"
 
 #include <QApplication>

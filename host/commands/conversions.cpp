@@ -1,6 +1,6 @@
 #include "host/commands/conversions.h"
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/commands/clockqt.h"
 #include "host/numbertext.h"
 

@@ -1,6 +1,6 @@
 #include "host/commands/dialogs.h"
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/commands/conversions.h"
 #include "host/runtimestate.h"
 

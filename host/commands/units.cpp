@@ -1,6 +1,6 @@
 #include "host/commands/units.h"
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/runtimestate.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // Push buttons, check boxes and radio boxes: a caption, a checked state for
 // the boxes, and the clicked event.
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/runtimestate.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The properties every unit but the menu item shares (numbers 0-7), and the
 // set-up every unit widget gets from its layout.
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/runtimestate.h"
 #include "host/units/styling.h"
 

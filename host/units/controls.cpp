@@ -1,6 +1,6 @@
 // Labels, group boxes, combo boxes and spinners.
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/runtimestate.h"
 #include "host/units/styling.h"
 #include "host/widgets/groupframe.h"

@@ -1,7 +1,7 @@
 // Edit boxes: one line (optionally integer input) or several, their content
 // read and written as text.
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/numbertext.h"
 #include "host/runtimestate.h"
 #include "host/units/styling.h"

@@ -1,7 +1,7 @@
 // The report-style list: its selected row, its right-click event, and the
 // row methods.
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/runtimestate.h"
 #include "host/units/styling.h"
 #include "host/widgets/reportlist.h"

@@ -1,6 +1,6 @@
 #include "host/units/styling.h"
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 
 #include <QFont>
 #include <QWidget>

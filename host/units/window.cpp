@@ -1,7 +1,7 @@
 // The window unit (unit 0 of every window): its top-level widget, its
 // caption and its keep-on-top state.
 
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/runtimestate.h"
 
 #include <QCloseEvent>

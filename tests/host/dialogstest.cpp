@@ -1,4 +1,4 @@
-#include "host/codec.h"
+#include "host/qtcodec.h"
 #include "host/commands/dialogs.h"
 #include "host/runtime.h"
 #include "modalwatch.h"
