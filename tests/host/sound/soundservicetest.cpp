@@ -26,7 +26,7 @@ namespace {
 
 // What a request may take on the UI thread at most: far less than any wait
 // for a file or a device, with room for a busy machine.
-constexpr double promptly = 100.0;
+constexpr double promptly = soundtest::kPromptMilliseconds;
 
 Text path(const std::string& fileSystemPath)
 {

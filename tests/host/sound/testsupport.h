@@ -66,6 +66,11 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 /// Milliseconds that call took.
 double millisecondsFor(const std::function<void()>& call);
 
+/// Bound for a call that must not wait for the sound, the device or a file:
+/// far below the seconds a call that waits takes, far above the scheduling
+/// delays of a busy machine running sanitizers.
+constexpr double kPromptMilliseconds = 1000.0;
+
 /// CPU time (user and system) this process has used so far, in milliseconds.
 double processCpuMilliseconds();
 
