@@ -1,6 +1,7 @@
 #include "host/runtime.h"
 #include "unitdriver.h"
 #include "modalwatch.h"
+#include "probewindows.h"
 #include "testwindows.h"
 
 #include <QApplication>
@@ -16,126 +17,18 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
 #include <thread>
 
 using namespace host;
-using testwindows::later;
-using testwindows::pump;
-using testwindows::waitUntil;
+using namespace testwindows;
 
-namespace {
-
-// Two plain windows with one unit of every type the program uses.
-namespace Probe {
-inline constexpr WindowId id{101};
-inline constexpr UnitRef window{id, 0};
-inline constexpr UnitRef label{id, 1};
-inline constexpr UnitRef edit{id, 2};
-inline constexpr UnitRef timer{id, 3};
-inline constexpr UnitRef check{id, 4};
-inline constexpr UnitRef radioA{id, 5};
-inline constexpr UnitRef radioB{id, 6};
-inline constexpr UnitRef list{id, 7};
-inline constexpr UnitRef dialog{id, 8};
-inline constexpr UnitRef menu{id, 9};
-inline constexpr UnitRef item{id, 10};
-inline constexpr UnitRef button{id, 11};
-inline constexpr UnitRef group{id, 12};
-} // namespace Probe
-
-namespace Other {
-inline constexpr WindowId id{102};
-inline constexpr UnitRef window{id, 0};
-inline constexpr UnitRef timer{id, 1};
-} // namespace Other
-
-// Handlers of the probe windows record what happened here.
-struct Record
-{
-    int created = 0;
-    int destroyed = 0;
-    int probeTicks = 0;
-    int otherTicks = 0;
-    Text captionWhileDestroyed;
-    std::function<void()> onClick;
-    std::function<void()> onDestroy;
-} g_record;
-
-WindowLayout makeProbe()
-{
-    WindowLayout layout{.id = Probe::id, .name = "Probe", .caption = "探针"_t, .outerWidth = 300, .outerHeight = 232};
-    layout.events = {{event::created, [](int) { ++g_record.created; }},
-                     {event::destroying, [](int) {
-                          ++g_record.destroyed;
-                          // Units are still readable while the window is destroyed.
-                          g_record.captionWhileDestroyed = readProperty(Probe::label, prop::caption).toText();
-                          if (g_record.onDestroy)
-                              g_record.onDestroy();
-                      }}};
-    layout.units = {
-        {.ref = Probe::label, .name = "label", .type = UnitType::Label, .rect = {10, 20, 60, 16}, .text = "标签"_t},
-        {.ref = Probe::edit, .name = "edit", .type = UnitType::EditBox, .rect = {10, 40, 80, 20}, .text = "00"_t},
-        {.ref = Probe::timer, .name = "timer", .type = UnitType::Timer,
-         .events = {{event::tick, [](int) { ++g_record.probeTicks; }}}},
-        {.ref = Probe::check, .name = "check", .type = UnitType::CheckBox, .parent = Probe::group.unit,
-         .rect = {5, 15, 60, 16}, .text = "选择"_t, .checked = true},
-        {.ref = Probe::radioA, .name = "radioA", .type = UnitType::RadioBox, .parent = Probe::group.unit,
-         .rect = {5, 35, 60, 16}, .text = "甲"_t, .checked = true},
-        {.ref = Probe::radioB, .name = "radioB", .type = UnitType::RadioBox, .parent = Probe::group.unit,
-         .rect = {70, 35, 60, 16}, .text = "乙"_t},
-        {.ref = Probe::list, .name = "list", .type = UnitType::ListView, .rect = {10, 120, 200, 60},
-         .columns = {{"闹钟"_t, 50}, {"隐藏"_t, 0}}},
-        {.ref = Probe::dialog, .name = "dialog", .type = UnitType::CommonDlg, .title = "打开"_t, .filter = "音乐|*.mp3"_t},
-        {.ref = Probe::menu, .name = "menu", .type = UnitType::Menu, .visible = false, .text = "菜单"_t},
-        {.ref = Probe::item, .name = "item", .type = UnitType::Menu, .parent = Probe::menu.unit, .text = "项目"_t},
-        {.ref = Probe::button, .name = "button", .type = UnitType::Button, .rect = {220, 20, 60, 24}, .text = "按钮"_t,
-         .events = {{event::clicked, [](int) {
-             if (g_record.onClick)
-                 g_record.onClick();
-         }}}},
-        {.ref = Probe::group, .name = "group", .type = UnitType::GroupBox, .rect = {100, 10, 150, 60}, .text = "组"_t},
-    };
-    return layout;
-}
-
-WindowLayout makeOther()
-{
-    WindowLayout layout{.id = Other::id, .name = "Other", .caption = "另一个"_t, .outerWidth = 200, .outerHeight = 100};
-    layout.units = {{.ref = Other::timer, .name = "timer", .type = UnitType::Timer, .interval = 20,
-                     .events = {{event::tick, [](int) { ++g_record.otherTicks; }}}}};
-    return layout;
-}
-
-const WindowLayout& probeLayout()
-{
-    static const WindowLayout layout = makeProbe();
-    return layout;
-}
-
-const WindowLayout& otherLayout()
-{
-    static const WindowLayout layout = makeOther();
-    return layout;
-}
-
-class Runtime : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        g_record = {};
-        registerWindow(probeLayout());
-        registerWindow(otherLayout());
-    }
-    void TearDown() override { detail::unloadAllWindows(); }
-};
-
-} // namespace
+using Runtime = ProbeWindows;
 
 TEST_F(Runtime, WindowPropertiesReadTheOuterFrame)
 {
     ASSERT_TRUE(loadWindow(Probe::id));
-    EXPECT_EQ(g_record.created, 1);
+    EXPECT_EQ(g_probe.created, 1);
     EXPECT_EQ(readProperty(Probe::window, prop::width).toInt(), 300);
     EXPECT_EQ(readProperty(Probe::window, prop::height).toInt(), 232);
     EXPECT_EQ(drive::widgetOf(Probe::window)->size(), QSize(294, 200));
@@ -243,8 +136,8 @@ TEST_F(Runtime, CheckAndRadioBoxes)
 TEST_F(Runtime, CommonDialogAndMenuItemProperties)
 {
     ASSERT_TRUE(loadWindow(Probe::id));
-    EXPECT_EQ(readProperty(Probe::dialog, prop::title).toText(), "打开"_t);
-    EXPECT_EQ(readProperty(Probe::dialog, prop::filter).toText(), "音乐|*.mp3"_t);
+    EXPECT_EQ(readProperty(Probe::dialog, prop::title).toText(), "选择音乐"_t);
+    EXPECT_EQ(readProperty(Probe::dialog, prop::filter).toText(), "MP3 音乐|*.mp3|所有文件|*.*"_t);
     EXPECT_EQ(readProperty(Probe::dialog, prop::fileName).toText(), Text());
     writeProperty(Probe::dialog, prop::filterIndex, -3);
     EXPECT_EQ(readProperty(Probe::dialog, prop::filterIndex).toInt(), 0);
@@ -255,14 +148,14 @@ TEST_F(Runtime, CommonDialogAndMenuItemProperties)
     EXPECT_EQ(readProperty(Probe::dialog, prop::initialDirectory).toText(), "/tmp"_t);
     EXPECT_EQ(readProperty(Probe::dialog, prop::defaultExtension).toText(), "mp3"_t);
 
-    EXPECT_EQ(readProperty(Probe::item, menuProp::caption).toText(), "项目"_t);
-    writeProperty(Probe::item, menuProp::caption, "关闭闹钟"_t);
-    writeProperty(Probe::item, menuProp::checked, true);
-    writeProperty(Probe::item, menuProp::disabled, true);
-    EXPECT_EQ(readProperty(Probe::item, menuProp::caption).toText(), "关闭闹钟"_t);
-    EXPECT_TRUE(readProperty(Probe::item, menuProp::checked).toBool());
-    EXPECT_TRUE(readProperty(Probe::item, menuProp::disabled).toBool());
-    EXPECT_TRUE(readProperty(Probe::item, menuProp::visible).toBool());
+    EXPECT_EQ(readProperty(Probe::enable, menuProp::caption).toText(), "开启"_t);
+    writeProperty(Probe::enable, menuProp::caption, "关闭闹钟"_t);
+    writeProperty(Probe::enable, menuProp::checked, true);
+    writeProperty(Probe::enable, menuProp::disabled, true);
+    EXPECT_EQ(readProperty(Probe::enable, menuProp::caption).toText(), "关闭闹钟"_t);
+    EXPECT_TRUE(readProperty(Probe::enable, menuProp::checked).toBool());
+    EXPECT_TRUE(readProperty(Probe::enable, menuProp::disabled).toBool());
+    EXPECT_TRUE(readProperty(Probe::enable, menuProp::visible).toBool());
     EXPECT_FALSE(readProperty(Probe::menu, menuProp::visible).toBool());
 }
 
@@ -304,7 +197,7 @@ TEST_F(Runtime, TimerIntervalRules)
     ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(readProperty(Probe::timer, prop::interval).toInt(), 0);
     pump(100);
-    EXPECT_EQ(g_record.probeTicks, 0);  // interval 0: stopped
+    EXPECT_EQ(g_probe.probeTicks, 0);  // interval 0: stopped
 
     writeProperty(Probe::timer, prop::interval, 400);
     pump(250);
@@ -312,20 +205,20 @@ TEST_F(Runtime, TimerIntervalRules)
     // first write, not 400 ms after this one.
     writeProperty(Probe::timer, prop::interval, 400);
     pump(250);
-    EXPECT_EQ(g_record.probeTicks, 1);
+    EXPECT_EQ(g_probe.probeTicks, 1);
 
     writeProperty(Probe::timer, prop::interval, -10);
     EXPECT_EQ(readProperty(Probe::timer, prop::interval).toInt(), 0);
-    const int ticks = g_record.probeTicks;
+    const int ticks = g_probe.probeTicks;
     pump(500);
-    EXPECT_EQ(g_record.probeTicks, ticks);
+    EXPECT_EQ(g_probe.probeTicks, ticks);
 
     // No timer ticks more often than every 10 ms; its interval reads as written.
     writeProperty(Probe::timer, prop::interval, 1);
     EXPECT_EQ(readProperty(Probe::timer, prop::interval).toInt(), 1);
     pump(300);
-    EXPECT_GT(g_record.probeTicks, ticks);
-    EXPECT_LE(g_record.probeTicks - ticks, 32);
+    EXPECT_GT(g_probe.probeTicks, ticks);
+    EXPECT_LE(g_probe.probeTicks - ticks, 32);
 }
 
 TEST_F(Runtime, MissedTicksAreNotMadeUp)
@@ -334,7 +227,7 @@ TEST_F(Runtime, MissedTicksAreNotMadeUp)
     writeProperty(Probe::timer, prop::interval, 20);
     QThread::msleep(300);  // the thread is busy through fifteen periods
     QCoreApplication::processEvents();
-    EXPECT_LE(g_record.probeTicks, 1);
+    EXPECT_LE(g_probe.probeTicks, 1);
 }
 
 TEST_F(Runtime, DialogModeWaitsWhileOtherTimersTick)
@@ -347,17 +240,17 @@ TEST_F(Runtime, DialogModeWaitsWhileOtherTimersTick)
     // window's timer has ticked a few times (or five seconds have passed).
     int looks = 0;
     std::function<void()> look = [&] {
-        if (g_record.otherTicks <= 3 && ++looks < 250) {
+        if (g_probe.otherTicks <= 3 && ++looks < 250) {
             later(20, look);
             return;
         }
         EXPECT_FALSE(returned);
-        ticksWhileOpen = g_record.otherTicks;
+        ticksWhileOpen = g_probe.otherTicks;
         otherDisabledWhileOpen = !drive::widgetOf(Other::window)->isEnabled();
         closeWindow(Probe::id);
     };
     later(20, look);
-    g_record.otherTicks = 0;
+    g_probe.otherTicks = 0;
     EXPECT_TRUE(loadWindow(Probe::id, DialogMode::Dialog));
     returned = true;
     EXPECT_FALSE(isLoaded(Probe::id));
@@ -374,7 +267,7 @@ TEST_F(Runtime, LoadingAnOpenWindowOnlyBringsItToTheFront)
     clock.start();
     EXPECT_TRUE(loadWindow(Probe::id, DialogMode::Dialog));  // returns at once, no second instance
     EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_EQ(g_record.created, 1);
+    EXPECT_EQ(g_probe.created, 1);
     EXPECT_EQ(listRowCount(Probe::list), 1);
 }
 
@@ -389,7 +282,7 @@ TEST_F(Runtime, CloseFromOwnHandlerLetsTheHandlerFinish)
 {
     ASSERT_TRUE(loadWindow(Probe::id));
     bool finished = false;
-    g_record.onClick = [&] {
+    g_probe.onClick = [&] {
         closeWindow(Probe::id);
         // Still loaded: the handler goes on reading and writing its units.
         writeProperty(Probe::label, prop::caption, "关闭中"_t);
@@ -400,8 +293,8 @@ TEST_F(Runtime, CloseFromOwnHandlerLetsTheHandlerFinish)
     EXPECT_TRUE(finished);
     EXPECT_TRUE(isLoaded(Probe::id));
     EXPECT_TRUE(waitUntil([] { return !isLoaded(Probe::id); }));
-    EXPECT_EQ(g_record.destroyed, 1);
-    EXPECT_EQ(g_record.captionWhileDestroyed, "关闭中"_t);
+    EXPECT_EQ(g_probe.destroyed, 1);
+    EXPECT_EQ(g_probe.captionWhileDestroyed, "关闭中"_t);
 }
 
 TEST_F(Runtime, CloseBoxDestroysTheWindowThroughTheRuntime)
@@ -409,11 +302,11 @@ TEST_F(Runtime, CloseBoxDestroysTheWindowThroughTheRuntime)
     ASSERT_TRUE(loadWindow(Probe::id));
     drive::widgetOf(Probe::window)->close();
     EXPECT_FALSE(isLoaded(Probe::id));
-    EXPECT_EQ(g_record.destroyed, 1);
+    EXPECT_EQ(g_probe.destroyed, 1);
     // A fresh load starts from the layout again.
     ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(readProperty(Probe::label, prop::caption).toText(), "标签"_t);
-    EXPECT_EQ(g_record.created, 2);
+    EXPECT_EQ(g_probe.created, 2);
 }
 
 TEST_F(Runtime, MessageLoopEndsWithTheLastWindow)
@@ -451,7 +344,7 @@ void answerFatalBoxLater()
 
 } // namespace
 
-using RuntimeDeathTest = Runtime;
+using RuntimeDeathTest = ProbeWindows;
 
 TEST_F(RuntimeDeathTest, PropertyOfAWindowThatIsNotLoaded)
 {
@@ -515,13 +408,13 @@ TEST_F(RuntimeDeathTest, NoHandlerRunsOnceTheReportHasBegun)
             QObject::connect(poll, &QTimer::timeout, [] {
                 static int polls = 0;
                 if (++polls == 20) {
-                    fprintf(stderr, "[ticks after report: %d]\n", g_record.otherTicks);
+                    fprintf(stderr, "[ticks after report: %d]\n", g_probe.otherTicks);
                     if (auto* box = QApplication::activeModalWidget())
                         box->close();
                 }
             });
             poll->start(10);
-            g_record.otherTicks = 0;
+            g_probe.otherTicks = 0;
             fatalError("测试"_t);
         },
         ::testing::ExitedWithCode(255), "\\[ticks after report: 0\\]");
