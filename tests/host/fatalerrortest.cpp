@@ -17,73 +17,44 @@
 using namespace host;
 using namespace testwindows;
 
-namespace {
-
-void answerFatalBoxLater()
-{
-    // Lives until the child process exits with the report.
-    new ModalWatch(ModalWatch::Kind::Modal, [](QWidget* shown) {
-        auto* box = static_cast<QMessageBox*>(shown);
-        fprintf(stderr, "[box title=%s icon=%d]\n", box->windowTitle().toUtf8().constData(), int(box->icon()));
-        box->accept();
-    }, "QMessageBox");
-}
-
-} // namespace
-
 using RuntimeDeathTest = ProbeWindows;
 
-TEST_F(RuntimeDeathTest, PropertyOfAWindowThatIsNotLoaded)
+TEST_F(RuntimeDeathTest, EachCauseReportsAndExits)
 {
-    EXPECT_EXIT(
-        {
-            answerFatalBoxLater();
-            readProperty(Probe::label, prop::caption);
-        },
-        ::testing::ExitedWithCode(255),
-        "运行时出错!\r?\n\r?\n错误信息：未载入欲访问窗口组件所在的窗口(.|\n)*\\[box title=错误 icon=3\\]");
-}
-
-TEST_F(RuntimeDeathTest, UnitThatDoesNotResolve)
-{
-    EXPECT_EXIT(
-        {
-            answerFatalBoxLater();
-            loadWindow(Probe::id);
-            writeProperty(UnitRef{Probe::id, 77}, prop::caption, "x"_t);
-        },
-        ::testing::ExitedWithCode(255), "错误信息：指定窗口或窗口组件不存在或尚未载入");
-}
-
-TEST_F(RuntimeDeathTest, StartWindowThatCannotBeCreated)
-{
-    EXPECT_EXIT(
-        {
-            answerFatalBoxLater();
-            loadStartWindow(WindowId{4242});
-        },
-        ::testing::ExitedWithCode(255), "错误信息：载入启动窗口失败");
-}
-
-// The player's thread has no widgets: its report goes to standard error alone.
-TEST_F(RuntimeDeathTest, ReportFromAnotherThreadOpensNoBox)
-{
-    EXPECT_EXIT(
-        {
-            answerFatalBoxLater();
-            std::thread([] { fatalError("线程"_t); }).join();
-        },
-        ::testing::ExitedWithCode(255), "错误信息：线程\r?\n$");
-}
-
-TEST_F(RuntimeDeathTest, ReportWithAnErrorCode)
-{
-    EXPECT_EXIT(
-        {
-            answerFatalBoxLater();
-            fatalError("测试"_t, 42);
-        },
-        ::testing::ExitedWithCode(255), "运行时出错!\r?\n\r?\n错误代码：42\r?\n\r?\n错误信息：测试");
+    const struct
+    {
+        const char* name;
+        void (*cause)();
+        const char* report;
+    } cases[] = {
+        {"window not loaded", [] { readProperty(Probe::label, prop::caption); },
+         "运行时出错!\r?\n\r?\n错误信息：未载入欲访问窗口组件所在的窗口(.|\n)*\\[box title=错误 icon=3\\]"},
+        {"no such unit",
+         [] {
+             loadWindow(Probe::id);
+             writeProperty(UnitRef{Probe::id, 77}, prop::caption, "x"_t);
+         },
+         "错误信息：指定窗口或窗口组件不存在或尚未载入"},
+        {"start window", [] { loadStartWindow(WindowId{4242}); }, "错误信息：载入启动窗口失败"},
+        {"error code", [] { fatalError("测试"_t, 42); }, "运行时出错!\r?\n\r?\n错误代码：42\r?\n\r?\n错误信息：测试"},
+        // The player's thread has no widgets: its report goes to standard error alone.
+        {"other thread", [] { std::thread([] { fatalError("线程"_t); }).join(); }, "错误信息：线程\r?\n$"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        EXPECT_EXIT(
+            {
+                // Answers the box and reports its title; lives until the child process exits.
+                new ModalWatch(ModalWatch::Kind::Modal, [](QWidget* shown) {
+                    auto* box = static_cast<QMessageBox*>(shown);
+                    fprintf(stderr, "[box title=%s icon=%d]\n", box->windowTitle().toUtf8().constData(),
+                            int(box->icon()));
+                    box->accept();
+                }, "QMessageBox");
+                test.cause();
+            },
+            ::testing::ExitedWithCode(255), test.report);
+    }
 }
 
 TEST_F(RuntimeDeathTest, NoHandlerRunsOnceTheReportHasBegun)
