@@ -4,6 +4,7 @@
 #include "unitdriver.h"
 #include "modalwatch.h"
 #include "probewindows.h"
+#include "testwindows.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -47,12 +48,6 @@ protected:
         ASSERT_TRUE(loadWindow(Probe::id));
     }
 };
-
-Rect rectOf(UnitRef unit)
-{
-    return Rect{readProperty(unit, prop::left).toInt(), readProperty(unit, prop::top).toInt(),
-                readProperty(unit, prop::width).toInt(), readProperty(unit, prop::height).toInt()};
-}
 
 } // namespace
 

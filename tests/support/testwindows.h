@@ -16,5 +16,7 @@ void pump(int ms);
 /// Runs `action` from the event loop after `ms` milliseconds (so it can act
 /// while a nested loop runs).
 void later(int ms, std::function<void()> action);
+/// A loaded unit's position and size, as its properties read.
+host::Rect rectOf(host::UnitRef unit);
 
 } // namespace testwindows
