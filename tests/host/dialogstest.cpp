@@ -37,22 +37,21 @@ QPushButton* dialogButton(QWidget* dialog, QDialogButtonBox::StandardButton whic
 
 using MessageBox = ProbeWindows;
 
-class OpenDialog : public ProbeWindows
+class OpenDialog : public LoadedProbe
 {
 protected:
     void SetUp() override
     {
-        ProbeWindows::SetUp();
+        LoadedProbe::SetUp();
         ASSERT_TRUE(m_folder.isValid());
         m_previousDirectory = QDir::currentPath();
         QFile song(m_folder.filePath("闹铃.mp3"));
         ASSERT_TRUE(song.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(loadWindow(Probe::id));
         writeProperty(Probe::dialog, prop::initialDirectory, codec::fromQString(m_folder.path()));
     }
     void TearDown() override
     {
-        ProbeWindows::TearDown();
+        LoadedProbe::TearDown();
         QDir::setCurrent(m_previousDirectory);
     }
 

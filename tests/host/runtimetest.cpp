@@ -17,11 +17,10 @@
 using namespace host;
 using namespace testwindows;
 
-using Runtime = ProbeWindows;
+using Runtime = LoadedProbe;
 
 TEST_F(Runtime, WindowPropertiesReadTheOuterFrame)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(g_probe.created, 1);
     EXPECT_EQ(readProperty(Probe::window, prop::width).toInt(), 300);
     EXPECT_EQ(readProperty(Probe::window, prop::height).toInt(), 232);
@@ -45,7 +44,6 @@ TEST_F(Runtime, WindowPropertiesReadTheOuterFrame)
 
 TEST_F(Runtime, ControlPropertiesByNumber)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(readProperty(Probe::label, prop::caption).toText(), "标签"_t);
     EXPECT_EQ(readProperty(Probe::label, prop::left).toInt(), 10);
     EXPECT_EQ(readProperty(Probe::label, prop::top).toInt(), 20);
@@ -80,7 +78,6 @@ TEST_F(Runtime, ControlPropertiesByNumber)
 
 TEST_F(Runtime, SizesAreClampedLikePositions)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     const struct
     {
         UnitRef unit;
@@ -105,7 +102,6 @@ TEST_F(Runtime, SizesAreClampedLikePositions)
 
 TEST_F(Runtime, CheckAndRadioBoxes)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_TRUE(readProperty(Probe::check, prop::checked).toBool());
     writeProperty(Probe::check, prop::checked, 2);  // only 1 checks
     EXPECT_FALSE(readProperty(Probe::check, prop::checked).toBool());
@@ -129,7 +125,6 @@ TEST_F(Runtime, CheckAndRadioBoxes)
 
 TEST_F(Runtime, CommonDialogAndMenuItemProperties)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(readProperty(Probe::dialog, prop::title).toText(), "选择音乐"_t);
     EXPECT_EQ(readProperty(Probe::dialog, prop::filter).toText(), "MP3 音乐|*.mp3|所有文件|*.*"_t);
     EXPECT_EQ(readProperty(Probe::dialog, prop::fileName).toText(), Text());
@@ -155,7 +150,6 @@ TEST_F(Runtime, CommonDialogAndMenuItemProperties)
 
 TEST_F(Runtime, ListMethodsAtAndBeyondTheEnds)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(listRowCount(Probe::list), 0);
     EXPECT_EQ(readProperty(Probe::list, prop::currentRow).toInt(), -1);
     EXPECT_EQ(listGetCell(Probe::list, 0, 0), Text());
@@ -188,7 +182,6 @@ TEST_F(Runtime, ListMethodsAtAndBeyondTheEnds)
 
 TEST_F(Runtime, TimerIntervalRules)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(readProperty(Probe::timer, prop::interval).toInt(), 0);
     pump(100);
     EXPECT_EQ(g_probe.probeTicks, 0);  // interval 0: stopped
@@ -217,45 +210,14 @@ TEST_F(Runtime, TimerIntervalRules)
 
 TEST_F(Runtime, MissedTicksAreNotMadeUp)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     writeProperty(Probe::timer, prop::interval, 20);
     QThread::msleep(300);  // the thread is busy through fifteen periods
     QCoreApplication::processEvents();
     EXPECT_LE(g_probe.probeTicks, 1);
 }
 
-TEST_F(Runtime, DialogModeWaitsWhileOtherTimersTick)
-{
-    ASSERT_TRUE(loadWindow(Other::id));
-    bool returned = false;
-    int ticksWhileOpen = -1;
-    bool otherDisabledWhileOpen = false;
-    // Looks in from the dialog's own wait every 20 ms until the other
-    // window's timer has ticked a few times (or five seconds have passed).
-    int looks = 0;
-    std::function<void()> look = [&] {
-        if (g_probe.otherTicks <= 3 && ++looks < 250) {
-            later(20, look);
-            return;
-        }
-        EXPECT_FALSE(returned);
-        ticksWhileOpen = g_probe.otherTicks;
-        otherDisabledWhileOpen = !drive::widgetOf(Other::window)->isEnabled();
-        closeWindow(Probe::id);
-    };
-    later(20, look);
-    g_probe.otherTicks = 0;
-    EXPECT_TRUE(loadWindow(Probe::id, DialogMode::Dialog));
-    returned = true;
-    EXPECT_FALSE(isLoaded(Probe::id));
-    EXPECT_GT(ticksWhileOpen, 3);
-    EXPECT_TRUE(otherDisabledWhileOpen);
-    EXPECT_TRUE(drive::widgetOf(Other::window)->isEnabled());
-}
-
 TEST_F(Runtime, LoadingAnOpenWindowOnlyBringsItToTheFront)
 {
-    ASSERT_TRUE(loadWindow(Probe::id, DialogMode::Modeless));
     listInsertRow(Probe::list, -1, "7:5"_t);
     QElapsedTimer clock;
     clock.start();
@@ -265,16 +227,8 @@ TEST_F(Runtime, LoadingAnOpenWindowOnlyBringsItToTheFront)
     EXPECT_EQ(listRowCount(Probe::list), 1);
 }
 
-TEST_F(Runtime, ParentThatIsNotLoadedFailsTheLoad)
-{
-    EXPECT_FALSE(loadWindow(Probe::id, DialogMode::Modeless, Other::id));
-    EXPECT_FALSE(isLoaded(Probe::id));
-    EXPECT_FALSE(loadWindow(WindowId{999}));
-}
-
 TEST_F(Runtime, CloseFromOwnHandlerLetsTheHandlerFinish)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     bool finished = false;
     g_probe.onClick = [&] {
         closeWindow(Probe::id);
@@ -293,7 +247,6 @@ TEST_F(Runtime, CloseFromOwnHandlerLetsTheHandlerFinish)
 
 TEST_F(Runtime, CloseBoxDestroysTheWindowThroughTheRuntime)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     drive::widgetOf(Probe::window)->close();
     EXPECT_FALSE(isLoaded(Probe::id));
     EXPECT_EQ(g_probe.destroyed, 1);
@@ -305,7 +258,6 @@ TEST_F(Runtime, CloseBoxDestroysTheWindowThroughTheRuntime)
 
 TEST_F(Runtime, MessageLoopEndsWithTheLastWindow)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     ASSERT_TRUE(loadWindow(Other::id));
     bool probeGoneBeforeEnd = false;
     later(50, [] { closeWindow(Probe::id); });

@@ -39,15 +39,7 @@ QAction* actionNamed(QMenu* menu, const QString& text)
     return nullptr;
 }
 
-class Units : public ProbeWindows
-{
-protected:
-    void SetUp() override
-    {
-        ProbeWindows::SetUp();
-        ASSERT_TRUE(loadWindow(Probe::id));
-    }
-};
+using Units = LoadedProbe;
 
 } // namespace
 

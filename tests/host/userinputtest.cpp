@@ -16,13 +16,12 @@ using namespace testwindows;
 
 namespace {
 
-class UserInput : public ProbeWindows
+class UserInput : public LoadedProbe
 {
 protected:
     void SetUp() override
     {
-        ProbeWindows::SetUp();
-        ASSERT_TRUE(loadWindow(Probe::id));
+        LoadedProbe::SetUp();
         listInsertRow(Probe::list, -1, "7:30"_t);
         listInsertRow(Probe::list, -1, "8:00"_t);
     }

@@ -49,6 +49,41 @@ protected:
 
 } // namespace
 
+TEST_F(WindowLife, DialogModeWaitsWhileOtherTimersTick)
+{
+    bool returned = false;
+    int ticksWhileOpen = -1;
+    bool otherDisabledWhileOpen = false;
+    // Looks in from the dialog's own wait every 20 ms until the other
+    // window's timer has ticked a few times (or five seconds have passed).
+    int looks = 0;
+    std::function<void()> look = [&] {
+        if (g_probe.otherTicks <= 3 && ++looks < 250) {
+            later(20, look);
+            return;
+        }
+        EXPECT_FALSE(returned);
+        ticksWhileOpen = g_probe.otherTicks;
+        otherDisabledWhileOpen = !drive::widgetOf(Other::window)->isEnabled();
+        closeWindow(Probe::id);
+    };
+    later(20, look);
+    g_probe.otherTicks = 0;
+    EXPECT_TRUE(loadWindow(Probe::id, DialogMode::Dialog));
+    returned = true;
+    EXPECT_FALSE(isLoaded(Probe::id));
+    EXPECT_GT(ticksWhileOpen, 3);
+    EXPECT_TRUE(otherDisabledWhileOpen);
+    EXPECT_TRUE(drive::widgetOf(Other::window)->isEnabled());
+}
+
+TEST_F(WindowLife, ParentThatIsNotLoadedFailsTheLoad)
+{
+    EXPECT_FALSE(loadWindow(kFirst, DialogMode::Modeless, kSecond));
+    EXPECT_FALSE(isLoaded(kFirst));
+    EXPECT_FALSE(loadWindow(WindowId{999}));
+}
+
 TEST_F(WindowLife, DialogsMayCloseInAnyOrder)
 {
     bool mainWhileSecondOpen = true;

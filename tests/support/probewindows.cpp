@@ -104,6 +104,12 @@ void ProbeWindows::SetUp()
     registerWindow(plain);
 }
 
+void LoadedProbe::SetUp()
+{
+    ProbeWindows::SetUp();
+    ASSERT_TRUE(loadWindow(Probe::id));
+}
+
 void ProbeWindows::TearDown()
 {
     detail::unloadAllWindows();

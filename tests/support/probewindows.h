@@ -82,4 +82,11 @@ protected:
     void TearDown() override;
 };
 
+/// The same, with "Probe" loaded.
+class LoadedProbe : public ProbeWindows
+{
+protected:
+    void SetUp() override;
+};
+
 } // namespace testwindows
