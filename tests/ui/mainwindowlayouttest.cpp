@@ -26,6 +26,7 @@ protected:
     {
         registerWindow(MainWindow::layout());
         registerWindow(SettingsWindow::layout());
+        ASSERT_TRUE(loadWindow(MainWindow::id));
     }
     void TearDown() override { detail::unloadAllWindows(); }
 };
@@ -34,7 +35,6 @@ protected:
 
 TEST_F(MainWindowLayout, WindowIsCentredFixedAndNamed)
 {
-    ASSERT_TRUE(loadWindow(MainWindow::id));
     QWidget* window = drive::widgetOf(MainWindow::window);
     EXPECT_EQ(readProperty(MainWindow::window, prop::caption).toText(), " Tikora~闹钟  1.0"_t);
     EXPECT_EQ(readProperty(MainWindow::window, prop::width).toInt(), 380);
@@ -55,7 +55,6 @@ TEST_F(MainWindowLayout, WindowIsCentredFixedAndNamed)
 
 TEST_F(MainWindowLayout, ClockFaceStartsAtZero)
 {
-    ASSERT_TRUE(loadWindow(MainWindow::id));
     EXPECT_EQ(readProperty(MainWindow::编辑框1, prop::content).toText(), "00"_t);
     EXPECT_EQ(readProperty(MainWindow::标签1, prop::caption).toText(), "："_t);
     EXPECT_EQ(readProperty(MainWindow::编辑框2, prop::content).toText(), "00"_t);
@@ -74,7 +73,6 @@ TEST_F(MainWindowLayout, ClockFaceStartsAtZero)
 
 TEST_F(MainWindowLayout, HiddenLabelsHoldTheirInitialCaptions)
 {
-    ASSERT_TRUE(loadWindow(MainWindow::id));
     for (UnitRef unit : {MainWindow::标签_修改闹钟, MainWindow::标签_响铃}) {
         EXPECT_EQ(readProperty(unit, prop::caption).toText(), "标签"_t);
         EXPECT_FALSE(readProperty(unit, prop::visible).toBool());
@@ -89,7 +87,6 @@ TEST_F(MainWindowLayout, HiddenLabelsHoldTheirInitialCaptions)
 
 TEST_F(MainWindowLayout, UnitsSitAtTheirLayoutPositionsInsideTheClientArea)
 {
-    ASSERT_TRUE(loadWindow(MainWindow::id));
     for (const UnitLayout& unit : MainWindow::layout().units) {
         if (!drive::widgetOf(unit.ref))
             continue;  // timers and menus have no place
@@ -104,7 +101,6 @@ TEST_F(MainWindowLayout, UnitsSitAtTheirLayoutPositionsInsideTheClientArea)
 
 TEST_F(MainWindowLayout, TimersAndMenu)
 {
-    ASSERT_TRUE(loadWindow(MainWindow::id));
     // The clock's timer starts only when the window's created handler sets it.
     EXPECT_EQ(MainWindow::layout().units[MainWindow::时钟1.unit - 1].interval, 0);
     for (UnitRef slot : {MainWindow::时钟_闹钟1, MainWindow::时钟_闹钟2, MainWindow::时钟_闹钟3, MainWindow::时钟_闹钟4,
@@ -127,7 +123,6 @@ TEST_F(MainWindowLayout, TimersAndMenu)
 
 TEST_F(MainWindowLayout, AlarmListHasSixColumns)
 {
-    ASSERT_TRUE(loadWindow(MainWindow::id));
     auto* list = qobject_cast<ReportList*>(drive::widgetOf(MainWindow::超级列表框1));
     ASSERT_NE(list, nullptr);
     QHeaderView* header = list->horizontalHeader();
