@@ -67,9 +67,7 @@ TEST_F(MessageBox, AnswersOkUnderTheDefaultTitleWhileOtherWindowsTick)
     QString title;
     QString text;
     int ticksWhenShown = -1;
-    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-        auto* box = qobject_cast<QMessageBox*>(shown);
-        ASSERT_NE(box, nullptr);
+    auto watch = ModalWatch::answering<QMessageBox>([&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         EXPECT_EQ(box->buttons().size(), 1);
@@ -112,9 +110,7 @@ TEST_F(MessageBox, CancelEscapeAndCloseAnswerCancel)
         QString title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-        ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-            auto* box = qobject_cast<QMessageBox*>(shown);
-            ASSERT_NE(box, nullptr);
+        auto watch = ModalWatch::answering<QMessageBox>([&](QMessageBox* box) {
             title = box->windowTitle();
             icon = box->icon();
             defaultButton = box->standardButton(box->defaultButton());
@@ -146,9 +142,7 @@ TEST_F(MessageBox, ButtonSetsGiveTheirAnswers)
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.flags);
-        ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-            auto* box = qobject_cast<QMessageBox*>(shown);
-            ASSERT_NE(box, nullptr);
+        auto watch = ModalWatch::answering<QMessageBox>([&](QMessageBox* box) {
             box->button(test.click)->click();
         });
         EXPECT_EQ(messageBox(Value(), test.flags), test.expected);
@@ -159,9 +153,7 @@ TEST_F(MessageBox, ButtonSetsGiveTheirAnswers)
 TEST_F(MessageBox, YesNoIgnoresEscape)
 {
     bool stillShownAfterEscape = false;
-    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-        auto* box = qobject_cast<QMessageBox*>(shown);
-        ASSERT_NE(box, nullptr);
+    auto watch = ModalWatch::answering<QMessageBox>([&](QMessageBox* box) {
         pressEscape(box);
         // Qt would click No for Escape, after a short animation.
         QTimer::singleShot(300, box, [&stillShownAfterEscape, box] {
@@ -184,9 +176,7 @@ TEST_F(OpenDialog, OkStoresTheFullPathAndMakesItsFolderCurrent)
     // dialog, so that the test fails instead of waiting.
     std::unique_ptr<ModalWatch> refusalWatch;
     bool refused = false;
-    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-        auto* dialog = qobject_cast<QFileDialog*>(shown);
-        ASSERT_NE(dialog, nullptr);
+    auto watch = ModalWatch::answering<QFileDialog>([&](QFileDialog* dialog) {
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
         selectedFilter = dialog->selectedNameFilter();
@@ -227,9 +217,7 @@ TEST_F(OpenDialog, CancelKeepsTheFileNameAndTheCurrentDirectory)
     const QString before = QDir::currentPath();
     QString initialName;
     QString selectedFilter;
-    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-        auto* dialog = qobject_cast<QFileDialog*>(shown);
-        ASSERT_NE(dialog, nullptr);
+    auto watch = ModalWatch::answering<QFileDialog>([&](QFileDialog* dialog) {
         initialName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
         selectedFilter = dialog->selectedNameFilter();
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString("闹铃.mp3"));
@@ -250,9 +238,7 @@ TEST_F(OpenDialog, NewNameInAMissingFolderIsRefused)
     std::unique_ptr<ModalWatch> warningWatch;
     QString warning;
     bool dialogStayedOpen = false;
-    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-        auto* dialog = qobject_cast<QFileDialog*>(shown);
-        ASSERT_NE(dialog, nullptr);
+    auto watch = ModalWatch::answering<QFileDialog>([&](QFileDialog* dialog) {
         warningWatch = std::make_unique<ModalWatch>(
             ModalWatch::Kind::Modal,
             [&](QWidget* box) {
