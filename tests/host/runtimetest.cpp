@@ -159,13 +159,10 @@ TEST_F(Runtime, ListMethodsAtAndBeyondTheEnds)
     EXPECT_TRUE(listSetCell(Probe::list, 1, 1, "开启"_t));  // a width-0 column holds data
     EXPECT_EQ(listGetCell(Probe::list, 1, 1), "开启"_t);
     EXPECT_EQ(listGetCell(Probe::list, 0, 1), Text());
+    // The list widget's own tests go through every edge; these show the
+    // refusals come back through the runtime.
     EXPECT_EQ(listGetCell(Probe::list, 5, 0), Text());
-    EXPECT_EQ(listGetCell(Probe::list, 0, 9), Text());
-    EXPECT_EQ(listGetCell(Probe::list, -1, 0), Text());
     EXPECT_FALSE(listSetCell(Probe::list, 2, 0, "x"_t));
-    EXPECT_FALSE(listSetCell(Probe::list, -1, 0, "x"_t));
-
-    EXPECT_FALSE(listDeleteRow(Probe::list, 2));
     EXPECT_FALSE(listDeleteRow(Probe::list, -1));
     EXPECT_EQ(listRowCount(Probe::list), 2);
 
