@@ -1,7 +1,7 @@
 #pragma once
 
-// Small window layouts for exercising the runtime, and helpers to drive the
-// event loop from tests.
+// Helpers to drive the event loop from tests and to read units back (the
+// small windows for exercising the runtime are in probewindows.h).
 
 #include "host/layout.h"
 
