@@ -99,6 +99,17 @@ TEST_F(MainWindowLayout, UnitsSitAtTheirLayoutPositionsInsideTheClientArea)
     }
 }
 
+TEST_F(MainWindowLayout, CaptionsReadAsTheUserSeesThem)
+{
+    const std::pair<UnitRef, const char*> captions[] = {
+        {MainWindow::标签5, "Pelgrin工作室"}, {MainWindow::标签4, "注意：目前仅支持 5个闹钟"},
+        {MainWindow::按钮_设置, "设置"},      {MainWindow::按钮_添加, "添加闹钟"},
+        {MainWindow::标签3, "现在的时间："},
+    };
+    for (const auto& [unit, text] : captions)
+        EXPECT_EQ(readProperty(unit, prop::caption).toText(), Text::fromUtf8(text)) << text;
+}
+
 TEST_F(MainWindowLayout, TimersAndMenu)
 {
     // The clock's timer starts only when the window's created handler sets it.
