@@ -1,13 +1,16 @@
 #pragma once
 
-// The fuzzer's input as a regular file the reader can open by path, without
-// touching the disk: a memfd, reached through /proc/self/fd.
+// What the fuzz targets share: the fuzzer's input as a regular file the reader
+// can open by path, without touching the disk (a memfd, reached through
+// /proc/self/fd), the check that turns a broken promise into a finding, and
+// the fuzzer's entry point.
 
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace fuzz {
@@ -35,4 +38,23 @@ private:
     int m_fd;
 };
 
+/// A finding: the fuzzer keeps the input that got here.
+inline void require(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
 } // namespace fuzz
+
+// Each fuzzer is built from one target function; the replay tool links both
+// and calls them by name.
+#ifdef TIKORA_FUZZ_REPLAY
+#define TIKORA_FUZZ_TARGET(function)
+#else
+#define TIKORA_FUZZ_TARGET(function)                                                     \
+    extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)   \
+    {                                                                                    \
+        return fuzz::function(data, size);                                               \
+    }
+#endif

@@ -6,8 +6,6 @@
 #include "host/sound/pipeline.h"
 #include "memoryfile.h"
 
-#include <cstdlib>
-
 using namespace host::sound;
 
 namespace fuzz {
@@ -18,15 +16,14 @@ class CheckingOutput final : public AudioOutput
 public:
     bool open(long rate, int channels) override
     {
-        if (rate < 16000 || rate > 48000 || (channels != 1 && channels != 2))
-            std::abort(); // a format the decoder should have refused
+        // Any other format the decoder should have refused.
+        require(rate >= 16000 && rate <= 48000 && (channels == 1 || channels == 2));
         m_channels = channels;
         return true;
     }
     bool write(std::span<const std::int16_t> samples) override
     {
-        if (m_channels == 0 || samples.size() % static_cast<std::size_t>(m_channels) != 0)
-            std::abort();
+        require(m_channels != 0 && samples.size() % static_cast<std::size_t>(m_channels) == 0);
         return true;
     }
     std::chrono::milliseconds pending() const override { return {}; }
@@ -52,16 +49,10 @@ int playThroughPipeline(const std::uint8_t* data, std::size_t size)
     EventQueue events;
     Pipeline pipeline(input.path(), events, 1);
     const PlayerEvent event = events.take();
-    if (event.pipeline != 1 || event.code == OpenFailed || event.code == NoOutput)
-        std::abort();
+    require(event.pipeline == 1 && event.code != OpenFailed && event.code != NoOutput);
     return 0;
 }
 
 } // namespace fuzz
 
-#ifndef TIKORA_FUZZ_REPLAY
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    return fuzz::playThroughPipeline(data, size);
-}
-#endif
+TIKORA_FUZZ_TARGET(playThroughPipeline)

@@ -6,7 +6,6 @@
 #include "host/sound/soundfile.h"
 #include "memoryfile.h"
 
-#include <cstdlib>
 #include <vector>
 
 using host::sound::MpegDecoder;
@@ -18,11 +17,9 @@ int readAndDecode(const std::uint8_t* data, std::size_t size)
 {
     const MemoryFile input(data, size);
     SoundFile file;
-    if (file.open(input.path()) != SoundFile::Opened)
-        std::abort(); // a memfd is a regular file
-    if (file.audioBegin() < 0 || file.audioBegin() > file.audioEnd()
-        || file.audioEnd() > static_cast<std::int64_t>(size))
-        std::abort();
+    require(file.open(input.path()) == SoundFile::Opened); // a memfd is a regular file
+    require(file.audioBegin() >= 0 && file.audioBegin() <= file.audioEnd()
+            && file.audioEnd() <= static_cast<std::int64_t>(size));
 
     MpegDecoder decoder;
     // The chunk size follows the input, so that frames straddle feeds.
@@ -38,8 +35,7 @@ int readAndDecode(const std::uint8_t* data, std::size_t size)
             if (inputDone)
                 return 0;
             const std::ptrdiff_t count = file.read(chunk.data(), chunk.size());
-            if (count < 0)
-                std::abort();
+            require(count >= 0);
             inputDone = count == 0;
             if (count > 0 && !decoder.feed(chunk.data(), static_cast<std::size_t>(count)))
                 return 0;
@@ -51,9 +47,4 @@ int readAndDecode(const std::uint8_t* data, std::size_t size)
 
 } // namespace fuzz
 
-#ifndef TIKORA_FUZZ_REPLAY
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    return fuzz::readAndDecode(data, size);
-}
-#endif
+TIKORA_FUZZ_TARGET(readAndDecode)

@@ -34,6 +34,10 @@ protected:
     /// Adds an alarm as the editor confirms one: enabled, once, the default
     /// sound and no shake unless `fields` says otherwise.
     static void addAlarm(const char* ringTime, AlarmTable::AlarmFields fields = {});
+    /// One column of the table, row by row.
+    static std::vector<host::Text> column(AlarmTable::AlarmColumn which);
+    /// The five hidden mirror labels' captions, slot 1 first.
+    static std::vector<host::Text> mirrors();
     /// Fields with one change from the defaults of addAlarm.
     static AlarmTable::AlarmFields fields(const char* enabled, const char* music = "无", const char* vibrate = "假",
                                           const char* note = "");

@@ -5,28 +5,7 @@
 using namespace host;
 using AlarmTable::AlarmColumn;
 
-namespace {
-
-class AlarmTableTest : public AlarmFixture
-{
-protected:
-    static std::vector<Text> mirrors()
-    {
-        std::vector<Text> texts;
-        for (int slot = 1; slot <= AlarmTable::kSlots; ++slot)
-            texts.push_back(AlarmTable::mirror(slot));
-        return texts;
-    }
-    static std::vector<Text> ringTimes()
-    {
-        std::vector<Text> texts;
-        for (int row = 0; row < AlarmTable::count(); ++row)
-            texts.push_back(AlarmTable::cell(row, AlarmColumn::RingTime));
-        return texts;
-    }
-};
-
-} // namespace
+using AlarmTableTest = AlarmFixture;
 
 TEST_F(AlarmTableTest, EmptyTableReadsEmptyAndEmptiesTheMirrors)
 {
@@ -81,7 +60,7 @@ TEST_F(AlarmTableTest, KeepsAtMostFiveAlarmsAndSaysSoOnce)
             EXPECT_EQ(box.buttons, 1);
         }
         const std::vector<Text> kept(five.begin(), five.begin() + rowsAfter);
-        EXPECT_EQ(ringTimes(), kept);
+        EXPECT_EQ(column(AlarmColumn::RingTime), kept);
         std::vector<Text> expectedMirrors = kept;
         expectedMirrors.resize(5);
         EXPECT_EQ(mirrors(), expectedMirrors);

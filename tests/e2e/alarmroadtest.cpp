@@ -21,14 +21,12 @@ const QString kRingCaption = QStringLiteral("闹钟1");
 
 TEST_F(AlarmRoad, AddedAlarmRingsWithNoteAndSoundUntilStoppedAndNeverAgain)
 {
-    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 50)));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("起床"), false}));
-    ASSERT_TRUE(m_desktop.waitForNoWindow(QStringLiteral("添加闹钟"))) << "the editor did not close";
+    ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(7, 4, 50), {"7", "5", "起床"}));
     EXPECT_EQ(listCell(0, 0), QStringLiteral("7:5"));
     const auto added = Clock::now();
     EXPECT_FALSE(soundHeardAfter(added, 0ms)) << "sound before the alarm's minute";
 
-    const unsigned long ring = m_desktop.waitForWindow(kRingCaption, 20000);
+    const unsigned long ring = waitForRinging();
     ASSERT_NE(ring, 0UL) << "no ringing window at 07:05";
     EXPECT_EQ(m_desktop.windowTitle(ring), kRingCaption);
     EXPECT_TRUE(m_desktop.windowState(ring).contains(QStringLiteral("_NET_WM_STATE_ABOVE")));
@@ -42,30 +40,26 @@ TEST_F(AlarmRoad, AddedAlarmRingsWithNoteAndSoundUntilStoppedAndNeverAgain)
     const auto last = lastLoud();
     ASSERT_TRUE(last.has_value());
     EXPECT_LT(*last, stopped + 300ms) << "sound still heard after 停止";
-    EXPECT_EQ(m_desktop.waitForWindow(kRingCaption, 3000), 0UL) << "the alarm rang a second time";
+    EXPECT_EQ(waitForRinging(3000), 0UL) << "the alarm rang a second time";
 }
 
 TEST_F(AlarmRoad, DisabledAlarmStaysSilentAndRingsOnceEnabledAgain)
 {
-    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 50)));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("7"), QStringLiteral("5"), QString(), false}));
-    ASSERT_TRUE(m_desktop.waitForNoWindow(QStringLiteral("添加闹钟")));
+    ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(7, 4, 50), {"7", "5"}));
     chooseFromListMenu(0, 0);
     EXPECT_EQ(listCell(0, 1), QStringLiteral("关闭"));
 
     m_program->setClock(at(7, 5, 2));
-    EXPECT_EQ(m_desktop.waitForWindow(kRingCaption, 3000), 0UL) << "a disabled alarm rang";
+    EXPECT_EQ(waitForRinging(3000), 0UL) << "a disabled alarm rang";
 
     // Enabled again within its minute, it rings at the next check.
     chooseFromListMenu(0, 0);
-    EXPECT_NE(m_desktop.waitForWindow(kRingCaption, 5000), 0UL) << "the alarm enabled again did not ring";
+    EXPECT_NE(waitForRinging(5000), 0UL) << "the alarm enabled again did not ring";
 }
 
 TEST_F(AlarmRoad, ModifiedAlarmRingsAtItsNewTimeWithItsNewNote)
 {
-    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 50)));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("7"), QStringLiteral("5"), QStringLiteral("旧"), false}));
-    ASSERT_TRUE(m_desktop.waitForNoWindow(QStringLiteral("添加闹钟")));
+    ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(7, 4, 50), {"7", "5", "旧"}));
 
     chooseFromListMenu(0, 1);
     const unsigned long editor = m_desktop.waitForWindow(QStringLiteral("修改闹钟"));
@@ -80,18 +74,17 @@ TEST_F(AlarmRoad, ModifiedAlarmRingsAtItsNewTimeWithItsNewNote)
     EXPECT_EQ(listCell(0, 3), QStringLiteral("新"));
 
     m_program->setClock(at(7, 5, 2));
-    EXPECT_EQ(m_desktop.waitForWindow(kRingCaption, 3000), 0UL) << "the alarm rang at its old time";
+    EXPECT_EQ(waitForRinging(3000), 0UL) << "the alarm rang at its old time";
     m_program->setClock(at(7, 5, 58));
-    const unsigned long ring = m_desktop.waitForWindow(kRingCaption, 10000);
+    const unsigned long ring = waitForRinging(10000);
     ASSERT_NE(ring, 0UL) << "no ringing at the new time 07:06";
     EXPECT_EQ(m_desktop.copyText(ring, centre::ringNote[0], centre::ringNote[1]), QStringLiteral("新"));
 }
 
 TEST_F(AlarmRoad, DeletedAlarmLeavesTheListAndLaterRowsMoveUp)
 {
-    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 50)));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("8"), QStringLiteral("10"), QString(), false}));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("9"), QStringLiteral("20"), QString(), false}));
+    ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(7, 4, 50), {"8", "10"}));
+    ASSERT_NO_FATAL_FAILURE(addAlarm({"9", "20"}));
     ASSERT_EQ(listCell(-1, 0), QStringLiteral("9:20"));
 
     chooseFromListMenu(0, 2);
@@ -102,24 +95,23 @@ TEST_F(AlarmRoad, DeletedAlarmLeavesTheListAndLaterRowsMoveUp)
 
 TEST_F(AlarmRoad, AlarmAtAFullHourKeepsItsZeroMinuteAndRings)
 {
-    ASSERT_NO_FATAL_FAILURE(startProgram(at(6, 59, 52)));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("7"), QStringLiteral("0"), QString(), false}));
+    ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(6, 59, 52), {"7", "0"}));
     EXPECT_EQ(listCell(0, 0), QStringLiteral("7:0"));
-    EXPECT_NE(m_desktop.waitForWindow(kRingCaption, 15000), 0UL) << "no ringing at 07:00";
+    EXPECT_NE(waitForRinging(15000), 0UL) << "no ringing at 07:00";
 }
 
 TEST_F(AlarmRoad, ListKeepsAtMostFiveAlarms)
 {
     ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 50)));
     for (int minute = 1; minute <= 4; ++minute)
-        ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("8"), QString::number(minute), QString(), false}));
+        ASSERT_NO_FATAL_FAILURE(addAlarm({"8", QString::number(minute)}));
     EXPECT_EQ(m_desktop.waitForWindow(QStringLiteral("信息："), 1000), 0UL) << "the limit came before the fifth alarm";
 
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("8"), QStringLiteral("5"), QString(), false}));
+    ASSERT_NO_FATAL_FAILURE(addAlarm({"8", "5"}));
     ASSERT_TRUE(answerMessageBox(QStringLiteral("信息："))) << "no message at the fifth alarm";
     EXPECT_EQ(listCell(-1, 0), QStringLiteral("8:5")) << "the fifth alarm was not kept";
 
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("8"), QStringLiteral("6"), QString(), false}));
+    ASSERT_NO_FATAL_FAILURE(addAlarm({"8", "6"}));
     ASSERT_TRUE(answerMessageBox(QStringLiteral("信息："))) << "no message at the sixth alarm";
     EXPECT_EQ(listCell(-1, 0), QStringLiteral("8:5")) << "the sixth alarm stayed in the list";
 }

@@ -65,10 +65,9 @@ TEST_F(Installed, AlarmRingsWithTheBuiltInSoundFromAReadOnlyPrefix)
                                       "exec \"$0/bin/tikora\""),
                        prefix};
     options.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 50), options));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("7"), QStringLiteral("5"), QString(), false}));
+    ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(7, 4, 50), {"7", "5"}, options));
     const auto added = Clock::now();
-    ASSERT_NE(m_desktop.waitForWindow(QStringLiteral("闹钟1"), 20000), 0UL) << "no ringing window at 07:05";
+    ASSERT_NE(waitForRinging(), 0UL) << "no ringing window at 07:05";
     EXPECT_TRUE(soundHeardAfter(added, 5s)) << "the built-in sound is not heard";
     EXPECT_FALSE(QFile::exists(installed(QStringLiteral("bin/misc.mp3"))));
 }

@@ -48,6 +48,18 @@ void ProgramTest::startProgram(const QDateTime& fakeNow, const ProgramRun::Optio
     ASSERT_NE(m_main, 0UL) << "the main window did not appear";
 }
 
+void ProgramTest::startWithAlarm(const QDateTime& fakeNow, const AlarmInput& alarm, const ProgramRun::Options& options)
+{
+    ASSERT_NO_FATAL_FAILURE(startProgram(fakeNow, options));
+    ASSERT_NO_FATAL_FAILURE(addAlarm(alarm));
+    ASSERT_TRUE(m_desktop.waitForNoWindow(QStringLiteral("添加闹钟"))) << "the editor did not close";
+}
+
+unsigned long ProgramTest::waitForRinging(int timeoutMs)
+{
+    return m_desktop.waitForWindow(QStringLiteral("闹钟1"), timeoutMs);
+}
+
 unsigned long ProgramTest::openAddEditor()
 {
     m_desktop.click(m_main, centre::addButton[0], centre::addButton[1]);

@@ -40,6 +40,11 @@ protected:
     /// Starts the program with its clock at `fakeNow` and waits for the main window.
     void startProgram(const QDateTime& fakeNow, const ProgramRun::Options& options = {});
 
+    /// Starts the program with its clock at `fakeNow`, adds `alarm` and waits for the editor to close.
+    void startWithAlarm(const QDateTime& fakeNow, const AlarmInput& alarm, const ProgramRun::Options& options = {});
+    /// Waits for the ringing window of the first alarm, "闹钟1"; its window or 0.
+    unsigned long waitForRinging(int timeoutMs = 20000);
+
     /// Opens the editor with "添加闹钟"; its window or 0.
     unsigned long openAddEditor();
     /// Adds an alarm through the editor and confirms with "完成".

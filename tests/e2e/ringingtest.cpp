@@ -9,21 +9,15 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-
 using RingingOnDesktop = ProgramTest;
-
-const QString kRingCaption = QStringLiteral("闹钟1");
-
-} // namespace
 
 TEST_F(RingingOnDesktop, ShakingWindowMovesInTenPixelStepsAndJumpsToHalfTheScreenEachMinute)
 {
     // Every clock of the program runs ten times as fast, so the minute of the
     // jump passes in six seconds.
-    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 10), {.pace = ProgramRun::Pace::Everything, .speed = 10}));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("7"), QStringLiteral("5"), QString(), true}));
-    const unsigned long ring = m_desktop.waitForWindow(kRingCaption, 20000);
+    ASSERT_NO_FATAL_FAILURE(
+        startWithAlarm(at(7, 4, 10), {"7", "5", {}, true}, {.pace = ProgramRun::Pace::Everything, .speed = 10}));
+    const unsigned long ring = waitForRinging();
     ASSERT_NE(ring, 0UL) << "no ringing window at 07:05";
     const QRect opened = m_desktop.clientArea(ring);
 
@@ -50,9 +44,8 @@ TEST_F(RingingOnDesktop, ShakingWindowMovesInTenPixelStepsAndJumpsToHalfTheScree
 
 TEST_F(RingingOnDesktop, SnoozeHidesBothWindowsAndRingsTheDefaultSoundFiveMinutesLater)
 {
-    ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 50)));
-    ASSERT_NO_FATAL_FAILURE(addAlarm({QStringLiteral("7"), QStringLiteral("5"), QString(), false}));
-    const unsigned long ring = m_desktop.waitForWindow(kRingCaption, 20000);
+    ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(7, 4, 50), {"7", "5"}));
+    const unsigned long ring = waitForRinging();
     ASSERT_NE(ring, 0UL) << "no ringing window at 07:05";
 
     m_desktop.click(ring, centre::snoozeButton[0], centre::snoozeButton[1]);

@@ -2,6 +2,7 @@
 #include "host/commands/dialogs.h"
 #include "host/runtime.h"
 #include "modalwatch.h"
+#include "probewindows.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -18,48 +19,9 @@
 #include <memory>
 
 using namespace host;
+using namespace testwindows;
 
 namespace {
-
-namespace Ticker {
-inline constexpr WindowId id{301};
-inline constexpr UnitRef timer{id, 1};
-} // namespace Ticker
-
-namespace Picker {
-inline constexpr WindowId id{302};
-inline constexpr UnitRef music{id, 1};
-inline constexpr UnitRef newFile{id, 2};
-} // namespace Picker
-
-int g_ticks = 0;
-
-const WindowLayout& tickerLayout()
-{
-    static const WindowLayout layout = [] {
-        WindowLayout ticker{.id = Ticker::id, .name = "Ticker", .caption = "计时"_t, .outerWidth = 200, .outerHeight = 100};
-        ticker.units = {{.ref = Ticker::timer, .name = "timer", .type = UnitType::Timer, .interval = 10,
-                         .events = {{event::tick, [](int) { ++g_ticks; }}}}};
-        return ticker;
-    }();
-    return layout;
-}
-
-const WindowLayout& pickerLayout()
-{
-    static const WindowLayout layout = [] {
-        WindowLayout picker{.id = Picker::id, .name = "Picker", .caption = "选择"_t, .outerWidth = 300, .outerHeight = 200};
-        picker.units = {
-            {.ref = Picker::music, .name = "music", .type = UnitType::CommonDlg, .title = "选择音乐"_t,
-             .filter = "MP3 音乐|*.mp3|所有文件|*.*"_t,
-             .dialogOptions = {.hideReadOnly = true, .fileMustExist = true, .pathMustExist = true}},
-            {.ref = Picker::newFile, .name = "newFile", .type = UnitType::CommonDlg,
-             .dialogOptions = {.pathMustExist = true}},
-        };
-        return picker;
-    }();
-    return layout;
-}
 
 void pressEscape(QWidget* widget)
 {
@@ -73,33 +35,23 @@ QPushButton* dialogButton(QWidget* dialog, QDialogButtonBox::StandardButton whic
     return buttons ? buttons->button(which) : nullptr;
 }
 
-class MessageBox : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        g_ticks = 0;
-        registerWindow(tickerLayout());
-    }
-    void TearDown() override { detail::unloadAllWindows(); }
-};
+using MessageBox = ProbeWindows;
 
-class OpenDialog : public ::testing::Test
+class OpenDialog : public LoadedProbe
 {
 protected:
     void SetUp() override
     {
+        LoadedProbe::SetUp();
         ASSERT_TRUE(m_folder.isValid());
         m_previousDirectory = QDir::currentPath();
         QFile song(m_folder.filePath("闹铃.mp3"));
         ASSERT_TRUE(song.open(QIODevice::WriteOnly));
-        registerWindow(pickerLayout());
-        ASSERT_TRUE(loadWindow(Picker::id));
-        writeProperty(Picker::music, prop::initialDirectory, codec::fromQString(m_folder.path()));
+        writeProperty(Probe::dialog, prop::initialDirectory, codec::fromQString(m_folder.path()));
     }
     void TearDown() override
     {
-        detail::unloadAllWindows();
+        LoadedProbe::TearDown();
         QDir::setCurrent(m_previousDirectory);
     }
 
@@ -111,23 +63,21 @@ protected:
 
 TEST_F(MessageBox, AnswersOkUnderTheDefaultTitleWhileOtherWindowsTick)
 {
-    ASSERT_TRUE(loadWindow(Ticker::id));
+    ASSERT_TRUE(loadWindow(Other::id));
     QString title;
     QString text;
     int ticksWhenShown = -1;
-    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-        auto* box = qobject_cast<QMessageBox*>(shown);
-        ASSERT_NE(box, nullptr);
+    auto watch = ModalWatch::answering<QMessageBox>([&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         EXPECT_EQ(box->buttons().size(), 1);
-        ticksWhenShown = g_ticks;
+        ticksWhenShown = g_probe.otherTicks;
         // Answer once the other window has ticked a few times (or give up).
         auto* poll = new QTimer(box);
         QObject::connect(poll, &QTimer::timeout, box, [box, &ticksWhenShown, started = QElapsedTimer()]() mutable {
             if (!started.isValid())
                 started.start();
-            if (g_ticks - ticksWhenShown >= 5 || started.elapsed() > 5000)
+            if (g_probe.otherTicks - ticksWhenShown >= 5 || started.elapsed() > 5000)
                 box->button(QMessageBox::Ok)->click();
         });
         poll->start(10);
@@ -138,7 +88,7 @@ TEST_F(MessageBox, AnswersOkUnderTheDefaultTitleWhileOtherWindowsTick)
     EXPECT_EQ(title, QString("信息："));
     EXPECT_EQ(text, QString("7"));
     // The timer of the other window kept ticking while the box waited.
-    EXPECT_GE(g_ticks - ticksWhenShown, 5);
+    EXPECT_GE(g_probe.otherTicks - ticksWhenShown, 5);
 }
 
 TEST_F(MessageBox, CancelEscapeAndCloseAnswerCancel)
@@ -160,9 +110,7 @@ TEST_F(MessageBox, CancelEscapeAndCloseAnswerCancel)
         QString title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-        ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-            auto* box = qobject_cast<QMessageBox*>(shown);
-            ASSERT_NE(box, nullptr);
+        auto watch = ModalWatch::answering<QMessageBox>([&](QMessageBox* box) {
             title = box->windowTitle();
             icon = box->icon();
             defaultButton = box->standardButton(box->defaultButton());
@@ -194,9 +142,7 @@ TEST_F(MessageBox, ButtonSetsGiveTheirAnswers)
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.flags);
-        ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-            auto* box = qobject_cast<QMessageBox*>(shown);
-            ASSERT_NE(box, nullptr);
+        auto watch = ModalWatch::answering<QMessageBox>([&](QMessageBox* box) {
             box->button(test.click)->click();
         });
         EXPECT_EQ(messageBox(Value(), test.flags), test.expected);
@@ -207,9 +153,7 @@ TEST_F(MessageBox, ButtonSetsGiveTheirAnswers)
 TEST_F(MessageBox, YesNoIgnoresEscape)
 {
     bool stillShownAfterEscape = false;
-    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-        auto* box = qobject_cast<QMessageBox*>(shown);
-        ASSERT_NE(box, nullptr);
+    auto watch = ModalWatch::answering<QMessageBox>([&](QMessageBox* box) {
         pressEscape(box);
         // Qt would click No for Escape, after a short animation.
         QTimer::singleShot(300, box, [&stillShownAfterEscape, box] {
@@ -223,7 +167,7 @@ TEST_F(MessageBox, YesNoIgnoresEscape)
 
 TEST_F(OpenDialog, OkStoresTheFullPathAndMakesItsFolderCurrent)
 {
-    writeProperty(Picker::music, prop::defaultExtension, "mp3"_t);
+    writeProperty(Probe::dialog, prop::defaultExtension, "mp3"_t);
     QString title;
     QStringList filters;
     QString selectedFilter;
@@ -232,9 +176,7 @@ TEST_F(OpenDialog, OkStoresTheFullPathAndMakesItsFolderCurrent)
     // dialog, so that the test fails instead of waiting.
     std::unique_ptr<ModalWatch> refusalWatch;
     bool refused = false;
-    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-        auto* dialog = qobject_cast<QFileDialog*>(shown);
-        ASSERT_NE(dialog, nullptr);
+    auto watch = ModalWatch::answering<QFileDialog>([&](QFileDialog* dialog) {
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
         selectedFilter = dialog->selectedNameFilter();
@@ -255,7 +197,7 @@ TEST_F(OpenDialog, OkStoresTheFullPathAndMakesItsFolderCurrent)
             dialog->reject();
     });
 
-    EXPECT_TRUE(openDialog(Picker::music));
+    EXPECT_TRUE(openDialog(Probe::dialog));
     ASSERT_TRUE(watch.seen());
     EXPECT_FALSE(refused);
     EXPECT_EQ(title, QString("选择音乐"));
@@ -264,43 +206,39 @@ TEST_F(OpenDialog, OkStoresTheFullPathAndMakesItsFolderCurrent)
     EXPECT_EQ(selectedFilter, QString("MP3 音乐"));
     EXPECT_EQ(directory, m_folder.path());
     const QString chosen = m_folder.filePath("闹铃.mp3");
-    EXPECT_EQ(readProperty(Picker::music, prop::fileName).toText(), codec::fromQString(chosen));
+    EXPECT_EQ(readProperty(Probe::dialog, prop::fileName).toText(), codec::fromQString(chosen));
     EXPECT_EQ(QDir::currentPath(), QDir(m_folder.path()).canonicalPath());
 }
 
 TEST_F(OpenDialog, CancelKeepsTheFileNameAndTheCurrentDirectory)
 {
-    writeProperty(Picker::music, prop::fileName, "旧.mp3"_t);
-    writeProperty(Picker::music, prop::filterIndex, 1);
+    writeProperty(Probe::dialog, prop::fileName, "旧.mp3"_t);
+    writeProperty(Probe::dialog, prop::filterIndex, 1);
     const QString before = QDir::currentPath();
     QString initialName;
     QString selectedFilter;
-    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-        auto* dialog = qobject_cast<QFileDialog*>(shown);
-        ASSERT_NE(dialog, nullptr);
+    auto watch = ModalWatch::answering<QFileDialog>([&](QFileDialog* dialog) {
         initialName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
         selectedFilter = dialog->selectedNameFilter();
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString("闹铃.mp3"));
         dialogButton(dialog, QDialogButtonBox::Cancel)->click();
     });
 
-    EXPECT_FALSE(openDialog(Picker::music));
+    EXPECT_FALSE(openDialog(Probe::dialog));
     ASSERT_TRUE(watch.seen());
     EXPECT_EQ(initialName, QString("旧.mp3"));
     EXPECT_EQ(selectedFilter, QString("所有文件"));
-    EXPECT_EQ(readProperty(Picker::music, prop::fileName).toText(), "旧.mp3"_t);
+    EXPECT_EQ(readProperty(Probe::dialog, prop::fileName).toText(), "旧.mp3"_t);
     EXPECT_EQ(QDir::currentPath(), before);
 }
 
 TEST_F(OpenDialog, NewNameInAMissingFolderIsRefused)
 {
-    writeProperty(Picker::newFile, prop::initialDirectory, codec::fromQString(m_folder.path()));
+    writeProperty(Probe::newFile, prop::initialDirectory, codec::fromQString(m_folder.path()));
     std::unique_ptr<ModalWatch> warningWatch;
     QString warning;
     bool dialogStayedOpen = false;
-    ModalWatch watch(ModalWatch::Kind::Modal, [&](QWidget* shown) {
-        auto* dialog = qobject_cast<QFileDialog*>(shown);
-        ASSERT_NE(dialog, nullptr);
+    auto watch = ModalWatch::answering<QFileDialog>([&](QFileDialog* dialog) {
         warningWatch = std::make_unique<ModalWatch>(
             ModalWatch::Kind::Modal,
             [&](QWidget* box) {
@@ -314,9 +252,9 @@ TEST_F(OpenDialog, NewNameInAMissingFolderIsRefused)
         dialog->reject();
     });
 
-    EXPECT_FALSE(openDialog(Picker::newFile));
+    EXPECT_FALSE(openDialog(Probe::newFile));
     ASSERT_TRUE(watch.seen());
     EXPECT_TRUE(dialogStayedOpen);
     EXPECT_TRUE(warning.contains(m_folder.filePath("没有")));
-    EXPECT_EQ(readProperty(Picker::newFile, prop::fileName).toText(), Text());
+    EXPECT_EQ(readProperty(Probe::newFile, prop::fileName).toText(), Text());
 }

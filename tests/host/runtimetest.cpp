@@ -1,141 +1,27 @@
 #include "host/runtime.h"
 #include "unitdriver.h"
-#include "modalwatch.h"
+#include "probewindows.h"
 #include "testwindows.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
-#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <thread>
 
 using namespace host;
-using testwindows::later;
-using testwindows::pump;
-using testwindows::waitUntil;
+using namespace testwindows;
 
-namespace {
-
-// Two plain windows with one unit of every type the program uses.
-namespace Probe {
-inline constexpr WindowId id{101};
-inline constexpr UnitRef window{id, 0};
-inline constexpr UnitRef label{id, 1};
-inline constexpr UnitRef edit{id, 2};
-inline constexpr UnitRef timer{id, 3};
-inline constexpr UnitRef check{id, 4};
-inline constexpr UnitRef radioA{id, 5};
-inline constexpr UnitRef radioB{id, 6};
-inline constexpr UnitRef list{id, 7};
-inline constexpr UnitRef dialog{id, 8};
-inline constexpr UnitRef menu{id, 9};
-inline constexpr UnitRef item{id, 10};
-inline constexpr UnitRef button{id, 11};
-inline constexpr UnitRef group{id, 12};
-} // namespace Probe
-
-namespace Other {
-inline constexpr WindowId id{102};
-inline constexpr UnitRef window{id, 0};
-inline constexpr UnitRef timer{id, 1};
-} // namespace Other
-
-// Handlers of the probe windows record what happened here.
-struct Record
-{
-    int created = 0;
-    int destroyed = 0;
-    int probeTicks = 0;
-    int otherTicks = 0;
-    Text captionWhileDestroyed;
-    std::function<void()> onClick;
-    std::function<void()> onDestroy;
-} g_record;
-
-WindowLayout makeProbe()
-{
-    WindowLayout layout{.id = Probe::id, .name = "Probe", .caption = "探针"_t, .outerWidth = 300, .outerHeight = 232};
-    layout.events = {{event::created, [](int) { ++g_record.created; }},
-                     {event::destroying, [](int) {
-                          ++g_record.destroyed;
-                          // Units are still readable while the window is destroyed.
-                          g_record.captionWhileDestroyed = readProperty(Probe::label, prop::caption).toText();
-                          if (g_record.onDestroy)
-                              g_record.onDestroy();
-                      }}};
-    layout.units = {
-        {.ref = Probe::label, .name = "label", .type = UnitType::Label, .rect = {10, 20, 60, 16}, .text = "标签"_t},
-        {.ref = Probe::edit, .name = "edit", .type = UnitType::EditBox, .rect = {10, 40, 80, 20}, .text = "00"_t},
-        {.ref = Probe::timer, .name = "timer", .type = UnitType::Timer,
-         .events = {{event::tick, [](int) { ++g_record.probeTicks; }}}},
-        {.ref = Probe::check, .name = "check", .type = UnitType::CheckBox, .parent = Probe::group.unit,
-         .rect = {5, 15, 60, 16}, .text = "选择"_t, .checked = true},
-        {.ref = Probe::radioA, .name = "radioA", .type = UnitType::RadioBox, .parent = Probe::group.unit,
-         .rect = {5, 35, 60, 16}, .text = "甲"_t, .checked = true},
-        {.ref = Probe::radioB, .name = "radioB", .type = UnitType::RadioBox, .parent = Probe::group.unit,
-         .rect = {70, 35, 60, 16}, .text = "乙"_t},
-        {.ref = Probe::list, .name = "list", .type = UnitType::ListView, .rect = {10, 120, 200, 60},
-         .columns = {{"闹钟"_t, 50}, {"隐藏"_t, 0}}},
-        {.ref = Probe::dialog, .name = "dialog", .type = UnitType::CommonDlg, .title = "打开"_t, .filter = "音乐|*.mp3"_t},
-        {.ref = Probe::menu, .name = "menu", .type = UnitType::Menu, .visible = false, .text = "菜单"_t},
-        {.ref = Probe::item, .name = "item", .type = UnitType::Menu, .parent = Probe::menu.unit, .text = "项目"_t},
-        {.ref = Probe::button, .name = "button", .type = UnitType::Button, .rect = {220, 20, 60, 24}, .text = "按钮"_t,
-         .events = {{event::clicked, [](int) {
-             if (g_record.onClick)
-                 g_record.onClick();
-         }}}},
-        {.ref = Probe::group, .name = "group", .type = UnitType::GroupBox, .rect = {100, 10, 150, 60}, .text = "组"_t},
-    };
-    return layout;
-}
-
-WindowLayout makeOther()
-{
-    WindowLayout layout{.id = Other::id, .name = "Other", .caption = "另一个"_t, .outerWidth = 200, .outerHeight = 100};
-    layout.units = {{.ref = Other::timer, .name = "timer", .type = UnitType::Timer, .interval = 20,
-                     .events = {{event::tick, [](int) { ++g_record.otherTicks; }}}}};
-    return layout;
-}
-
-const WindowLayout& probeLayout()
-{
-    static const WindowLayout layout = makeProbe();
-    return layout;
-}
-
-const WindowLayout& otherLayout()
-{
-    static const WindowLayout layout = makeOther();
-    return layout;
-}
-
-class Runtime : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        g_record = {};
-        registerWindow(probeLayout());
-        registerWindow(otherLayout());
-    }
-    void TearDown() override { detail::unloadAllWindows(); }
-};
-
-} // namespace
+using Runtime = LoadedProbe;
 
 TEST_F(Runtime, WindowPropertiesReadTheOuterFrame)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
-    EXPECT_EQ(g_record.created, 1);
+    EXPECT_EQ(g_probe.created, 1);
     EXPECT_EQ(readProperty(Probe::window, prop::width).toInt(), 300);
     EXPECT_EQ(readProperty(Probe::window, prop::height).toInt(), 232);
     EXPECT_EQ(drive::widgetOf(Probe::window)->size(), QSize(294, 200));
@@ -158,7 +44,6 @@ TEST_F(Runtime, WindowPropertiesReadTheOuterFrame)
 
 TEST_F(Runtime, ControlPropertiesByNumber)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(readProperty(Probe::label, prop::caption).toText(), "标签"_t);
     EXPECT_EQ(readProperty(Probe::label, prop::left).toInt(), 10);
     EXPECT_EQ(readProperty(Probe::label, prop::top).toInt(), 20);
@@ -193,7 +78,6 @@ TEST_F(Runtime, ControlPropertiesByNumber)
 
 TEST_F(Runtime, SizesAreClampedLikePositions)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     const struct
     {
         UnitRef unit;
@@ -218,7 +102,6 @@ TEST_F(Runtime, SizesAreClampedLikePositions)
 
 TEST_F(Runtime, CheckAndRadioBoxes)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_TRUE(readProperty(Probe::check, prop::checked).toBool());
     writeProperty(Probe::check, prop::checked, 2);  // only 1 checks
     EXPECT_FALSE(readProperty(Probe::check, prop::checked).toBool());
@@ -242,9 +125,8 @@ TEST_F(Runtime, CheckAndRadioBoxes)
 
 TEST_F(Runtime, CommonDialogAndMenuItemProperties)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
-    EXPECT_EQ(readProperty(Probe::dialog, prop::title).toText(), "打开"_t);
-    EXPECT_EQ(readProperty(Probe::dialog, prop::filter).toText(), "音乐|*.mp3"_t);
+    EXPECT_EQ(readProperty(Probe::dialog, prop::title).toText(), "选择音乐"_t);
+    EXPECT_EQ(readProperty(Probe::dialog, prop::filter).toText(), "MP3 音乐|*.mp3|所有文件|*.*"_t);
     EXPECT_EQ(readProperty(Probe::dialog, prop::fileName).toText(), Text());
     writeProperty(Probe::dialog, prop::filterIndex, -3);
     EXPECT_EQ(readProperty(Probe::dialog, prop::filterIndex).toInt(), 0);
@@ -255,20 +137,19 @@ TEST_F(Runtime, CommonDialogAndMenuItemProperties)
     EXPECT_EQ(readProperty(Probe::dialog, prop::initialDirectory).toText(), "/tmp"_t);
     EXPECT_EQ(readProperty(Probe::dialog, prop::defaultExtension).toText(), "mp3"_t);
 
-    EXPECT_EQ(readProperty(Probe::item, menuProp::caption).toText(), "项目"_t);
-    writeProperty(Probe::item, menuProp::caption, "关闭闹钟"_t);
-    writeProperty(Probe::item, menuProp::checked, true);
-    writeProperty(Probe::item, menuProp::disabled, true);
-    EXPECT_EQ(readProperty(Probe::item, menuProp::caption).toText(), "关闭闹钟"_t);
-    EXPECT_TRUE(readProperty(Probe::item, menuProp::checked).toBool());
-    EXPECT_TRUE(readProperty(Probe::item, menuProp::disabled).toBool());
-    EXPECT_TRUE(readProperty(Probe::item, menuProp::visible).toBool());
+    EXPECT_EQ(readProperty(Probe::enable, menuProp::caption).toText(), "开启"_t);
+    writeProperty(Probe::enable, menuProp::caption, "关闭闹钟"_t);
+    writeProperty(Probe::enable, menuProp::checked, true);
+    writeProperty(Probe::enable, menuProp::disabled, true);
+    EXPECT_EQ(readProperty(Probe::enable, menuProp::caption).toText(), "关闭闹钟"_t);
+    EXPECT_TRUE(readProperty(Probe::enable, menuProp::checked).toBool());
+    EXPECT_TRUE(readProperty(Probe::enable, menuProp::disabled).toBool());
+    EXPECT_TRUE(readProperty(Probe::enable, menuProp::visible).toBool());
     EXPECT_FALSE(readProperty(Probe::menu, menuProp::visible).toBool());
 }
 
 TEST_F(Runtime, ListMethodsAtAndBeyondTheEnds)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(listRowCount(Probe::list), 0);
     EXPECT_EQ(readProperty(Probe::list, prop::currentRow).toInt(), -1);
     EXPECT_EQ(listGetCell(Probe::list, 0, 0), Text());
@@ -278,13 +159,10 @@ TEST_F(Runtime, ListMethodsAtAndBeyondTheEnds)
     EXPECT_TRUE(listSetCell(Probe::list, 1, 1, "开启"_t));  // a width-0 column holds data
     EXPECT_EQ(listGetCell(Probe::list, 1, 1), "开启"_t);
     EXPECT_EQ(listGetCell(Probe::list, 0, 1), Text());
+    // The list widget's own tests go through every edge; these show the
+    // refusals come back through the runtime.
     EXPECT_EQ(listGetCell(Probe::list, 5, 0), Text());
-    EXPECT_EQ(listGetCell(Probe::list, 0, 9), Text());
-    EXPECT_EQ(listGetCell(Probe::list, -1, 0), Text());
     EXPECT_FALSE(listSetCell(Probe::list, 2, 0, "x"_t));
-    EXPECT_FALSE(listSetCell(Probe::list, -1, 0, "x"_t));
-
-    EXPECT_FALSE(listDeleteRow(Probe::list, 2));
     EXPECT_FALSE(listDeleteRow(Probe::list, -1));
     EXPECT_EQ(listRowCount(Probe::list), 2);
 
@@ -301,10 +179,9 @@ TEST_F(Runtime, ListMethodsAtAndBeyondTheEnds)
 
 TEST_F(Runtime, TimerIntervalRules)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(readProperty(Probe::timer, prop::interval).toInt(), 0);
     pump(100);
-    EXPECT_EQ(g_record.probeTicks, 0);  // interval 0: stopped
+    EXPECT_EQ(g_probe.probeTicks, 0);  // interval 0: stopped
 
     writeProperty(Probe::timer, prop::interval, 400);
     pump(250);
@@ -312,84 +189,45 @@ TEST_F(Runtime, TimerIntervalRules)
     // first write, not 400 ms after this one.
     writeProperty(Probe::timer, prop::interval, 400);
     pump(250);
-    EXPECT_EQ(g_record.probeTicks, 1);
+    EXPECT_EQ(g_probe.probeTicks, 1);
 
     writeProperty(Probe::timer, prop::interval, -10);
     EXPECT_EQ(readProperty(Probe::timer, prop::interval).toInt(), 0);
-    const int ticks = g_record.probeTicks;
+    const int ticks = g_probe.probeTicks;
     pump(500);
-    EXPECT_EQ(g_record.probeTicks, ticks);
+    EXPECT_EQ(g_probe.probeTicks, ticks);
 
     // No timer ticks more often than every 10 ms; its interval reads as written.
     writeProperty(Probe::timer, prop::interval, 1);
     EXPECT_EQ(readProperty(Probe::timer, prop::interval).toInt(), 1);
     pump(300);
-    EXPECT_GT(g_record.probeTicks, ticks);
-    EXPECT_LE(g_record.probeTicks - ticks, 32);
+    EXPECT_GT(g_probe.probeTicks, ticks);
+    EXPECT_LE(g_probe.probeTicks - ticks, 32);
 }
 
 TEST_F(Runtime, MissedTicksAreNotMadeUp)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     writeProperty(Probe::timer, prop::interval, 20);
     QThread::msleep(300);  // the thread is busy through fifteen periods
     QCoreApplication::processEvents();
-    EXPECT_LE(g_record.probeTicks, 1);
-}
-
-TEST_F(Runtime, DialogModeWaitsWhileOtherTimersTick)
-{
-    ASSERT_TRUE(loadWindow(Other::id));
-    bool returned = false;
-    int ticksWhileOpen = -1;
-    bool otherDisabledWhileOpen = false;
-    // Looks in from the dialog's own wait every 20 ms until the other
-    // window's timer has ticked a few times (or five seconds have passed).
-    int looks = 0;
-    std::function<void()> look = [&] {
-        if (g_record.otherTicks <= 3 && ++looks < 250) {
-            later(20, look);
-            return;
-        }
-        EXPECT_FALSE(returned);
-        ticksWhileOpen = g_record.otherTicks;
-        otherDisabledWhileOpen = !drive::widgetOf(Other::window)->isEnabled();
-        closeWindow(Probe::id);
-    };
-    later(20, look);
-    g_record.otherTicks = 0;
-    EXPECT_TRUE(loadWindow(Probe::id, DialogMode::Dialog));
-    returned = true;
-    EXPECT_FALSE(isLoaded(Probe::id));
-    EXPECT_GT(ticksWhileOpen, 3);
-    EXPECT_TRUE(otherDisabledWhileOpen);
-    EXPECT_TRUE(drive::widgetOf(Other::window)->isEnabled());
+    EXPECT_LE(g_probe.probeTicks, 1);
 }
 
 TEST_F(Runtime, LoadingAnOpenWindowOnlyBringsItToTheFront)
 {
-    ASSERT_TRUE(loadWindow(Probe::id, DialogMode::Modeless));
     listInsertRow(Probe::list, -1, "7:5"_t);
     QElapsedTimer clock;
     clock.start();
     EXPECT_TRUE(loadWindow(Probe::id, DialogMode::Dialog));  // returns at once, no second instance
     EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_EQ(g_record.created, 1);
+    EXPECT_EQ(g_probe.created, 1);
     EXPECT_EQ(listRowCount(Probe::list), 1);
-}
-
-TEST_F(Runtime, ParentThatIsNotLoadedFailsTheLoad)
-{
-    EXPECT_FALSE(loadWindow(Probe::id, DialogMode::Modeless, Other::id));
-    EXPECT_FALSE(isLoaded(Probe::id));
-    EXPECT_FALSE(loadWindow(WindowId{999}));
 }
 
 TEST_F(Runtime, CloseFromOwnHandlerLetsTheHandlerFinish)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     bool finished = false;
-    g_record.onClick = [&] {
+    g_probe.onClick = [&] {
         closeWindow(Probe::id);
         // Still loaded: the handler goes on reading and writing its units.
         writeProperty(Probe::label, prop::caption, "关闭中"_t);
@@ -400,25 +238,23 @@ TEST_F(Runtime, CloseFromOwnHandlerLetsTheHandlerFinish)
     EXPECT_TRUE(finished);
     EXPECT_TRUE(isLoaded(Probe::id));
     EXPECT_TRUE(waitUntil([] { return !isLoaded(Probe::id); }));
-    EXPECT_EQ(g_record.destroyed, 1);
-    EXPECT_EQ(g_record.captionWhileDestroyed, "关闭中"_t);
+    EXPECT_EQ(g_probe.destroyed, 1);
+    EXPECT_EQ(g_probe.captionWhileDestroyed, "关闭中"_t);
 }
 
 TEST_F(Runtime, CloseBoxDestroysTheWindowThroughTheRuntime)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     drive::widgetOf(Probe::window)->close();
     EXPECT_FALSE(isLoaded(Probe::id));
-    EXPECT_EQ(g_record.destroyed, 1);
+    EXPECT_EQ(g_probe.destroyed, 1);
     // A fresh load starts from the layout again.
     ASSERT_TRUE(loadWindow(Probe::id));
     EXPECT_EQ(readProperty(Probe::label, prop::caption).toText(), "标签"_t);
-    EXPECT_EQ(g_record.created, 2);
+    EXPECT_EQ(g_probe.created, 2);
 }
 
 TEST_F(Runtime, MessageLoopEndsWithTheLastWindow)
 {
-    ASSERT_TRUE(loadWindow(Probe::id));
     ASSERT_TRUE(loadWindow(Other::id));
     bool probeGoneBeforeEnd = false;
     later(50, [] { closeWindow(Probe::id); });
@@ -433,104 +269,4 @@ TEST_F(Runtime, MessageLoopEndsWithTheLastWindow)
     EXPECT_TRUE(probeGoneBeforeEnd);
     EXPECT_FALSE(isLoaded(Other::id));
     runMessageLoop();  // nothing loaded: returns at once
-}
-
-// Fatal errors: one message box titled "错误", then exit code -1. The child
-// process answers its own box and reports the box's title and text.
-namespace {
-
-void answerFatalBoxLater()
-{
-    // Lives until the child process exits with the report.
-    new ModalWatch(ModalWatch::Kind::Modal, [](QWidget* shown) {
-        auto* box = static_cast<QMessageBox*>(shown);
-        fprintf(stderr, "[box title=%s icon=%d]\n", box->windowTitle().toUtf8().constData(), int(box->icon()));
-        box->accept();
-    }, "QMessageBox");
-}
-
-} // namespace
-
-using RuntimeDeathTest = Runtime;
-
-TEST_F(RuntimeDeathTest, PropertyOfAWindowThatIsNotLoaded)
-{
-    EXPECT_EXIT(
-        {
-            answerFatalBoxLater();
-            readProperty(Probe::label, prop::caption);
-        },
-        ::testing::ExitedWithCode(255),
-        "运行时出错!\r?\n\r?\n错误信息：未载入欲访问窗口组件所在的窗口(.|\n)*\\[box title=错误 icon=3\\]");
-}
-
-TEST_F(RuntimeDeathTest, UnitThatDoesNotResolve)
-{
-    EXPECT_EXIT(
-        {
-            answerFatalBoxLater();
-            loadWindow(Probe::id);
-            writeProperty(UnitRef{Probe::id, 77}, prop::caption, "x"_t);
-        },
-        ::testing::ExitedWithCode(255), "错误信息：指定窗口或窗口组件不存在或尚未载入");
-}
-
-TEST_F(RuntimeDeathTest, StartWindowThatCannotBeCreated)
-{
-    EXPECT_EXIT(
-        {
-            answerFatalBoxLater();
-            loadStartWindow(WindowId{4242});
-        },
-        ::testing::ExitedWithCode(255), "错误信息：载入启动窗口失败");
-}
-
-// The player's thread has no widgets: its report goes to standard error alone.
-TEST_F(RuntimeDeathTest, ReportFromAnotherThreadOpensNoBox)
-{
-    EXPECT_EXIT(
-        {
-            answerFatalBoxLater();
-            std::thread([] { fatalError("线程"_t); }).join();
-        },
-        ::testing::ExitedWithCode(255), "错误信息：线程\r?\n$");
-}
-
-TEST_F(RuntimeDeathTest, ReportWithAnErrorCode)
-{
-    EXPECT_EXIT(
-        {
-            answerFatalBoxLater();
-            fatalError("测试"_t, 42);
-        },
-        ::testing::ExitedWithCode(255), "运行时出错!\r?\n\r?\n错误代码：42\r?\n\r?\n错误信息：测试");
-}
-
-TEST_F(RuntimeDeathTest, NoHandlerRunsOnceTheReportHasBegun)
-{
-    EXPECT_EXIT(
-        {
-            loadWindow(Other::id);  // its timer ticks every 20 ms
-            auto* poll = new QTimer(qApp);
-            QObject::connect(poll, &QTimer::timeout, [] {
-                static int polls = 0;
-                if (++polls == 20) {
-                    fprintf(stderr, "[ticks after report: %d]\n", g_record.otherTicks);
-                    if (auto* box = QApplication::activeModalWidget())
-                        box->close();
-                }
-            });
-            poll->start(10);
-            g_record.otherTicks = 0;
-            fatalError("测试"_t);
-        },
-        ::testing::ExitedWithCode(255), "\\[ticks after report: 0\\]");
-}
-
-TEST(Toolkit, StandardButtonsSpeakChinese)
-{
-    QMessageBox box;
-    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-    EXPECT_EQ(box.button(QMessageBox::Ok)->text().remove(u'&'), QString("确定"));
-    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove(u'&'), QString("取消"));
 }

@@ -4,6 +4,7 @@
 
 #include "host/commands/dialogs.h"
 #include "host/runtime.h"
+#include "probewindows.h"
 #include "testwindows.h"
 #include "unitdriver.h"
 
@@ -12,80 +13,76 @@
 #include <gtest/gtest.h>
 
 using namespace host;
-using testwindows::later;
-using testwindows::waitUntil;
+using namespace testwindows;
 
 namespace {
 
-constexpr WindowId kMain{201};
-constexpr WindowId kFirst{202};
-constexpr WindowId kSecond{203};
-constexpr UnitRef kFirstLabel{kFirst, 1};
-constexpr UnitRef kFirstPicker{kFirst, 2};
-
-struct Life
-{
-    int created = 0;
-    int destroyed = 0;
-    std::function<void()> onFirstDestroyed;
-} g_life;
-
-WindowLayout makeWindow(WindowId id, const char* name)
-{
-    return WindowLayout{.id = id, .name = name, .caption = Text::fromUtf8(name), .outerWidth = 200, .outerHeight = 120};
-}
-
-const WindowLayout& firstLayout()
-{
-    static const WindowLayout layout = [] {
-        WindowLayout window = makeWindow(kFirst, "First");
-        window.events = {{event::created, [](int) { ++g_life.created; }},
-                         {event::destroying, [](int) {
-                              ++g_life.destroyed;
-                              if (g_life.onFirstDestroyed)
-                                  g_life.onFirstDestroyed();
-                          }}};
-        window.units = {{.ref = kFirstLabel, .name = "label", .type = UnitType::Label, .rect = {5, 5, 80, 16},
-                         .text = "原样"_t},
-                        {.ref = kFirstPicker, .name = "picker", .type = UnitType::CommonDlg, .title = "打开"_t}};
-        return window;
-    }();
-    return layout;
-}
+constexpr WindowId kMain = Other::id;
+constexpr WindowId kFirst = Probe::id;
+constexpr WindowId kSecond = Plain::id;
 
 bool enabled(WindowId window)
 {
     return drive::widgetOf(UnitRef{window, 0})->isEnabled();
 }
 
-// The top-level widgets of window "First": those shown, or all that still exist.
+// The top-level widgets of the first dialog: those shown, or all that still exist.
 int firstWidgets(bool shownOnly = false)
 {
     if (!shownOnly)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QWidgetList widgets = QApplication::topLevelWidgets();
     return static_cast<int>(std::count_if(widgets.begin(), widgets.end(), [shownOnly](QWidget* widget) {
-        return widget->objectName() == "First" && (!shownOnly || widget->isVisible());
+        return widget->objectName() == "Probe" && (!shownOnly || widget->isVisible());
     }));
 }
 
-class WindowLife : public ::testing::Test
+class WindowLife : public ProbeWindows
 {
 protected:
     void SetUp() override
     {
-        g_life = {};
-        static const WindowLayout main = makeWindow(kMain, "Main");
-        static const WindowLayout second = makeWindow(kSecond, "Second");
-        registerWindow(main);
-        registerWindow(firstLayout());
-        registerWindow(second);
+        ProbeWindows::SetUp();
         ASSERT_TRUE(loadWindow(kMain));
     }
-    void TearDown() override { detail::unloadAllWindows(); }
 };
 
 } // namespace
+
+TEST_F(WindowLife, DialogModeWaitsWhileOtherTimersTick)
+{
+    bool returned = false;
+    int ticksWhileOpen = -1;
+    bool otherDisabledWhileOpen = false;
+    // Looks in from the dialog's own wait every 20 ms until the other
+    // window's timer has ticked a few times (or five seconds have passed).
+    int looks = 0;
+    std::function<void()> look = [&] {
+        if (g_probe.otherTicks <= 3 && ++looks < 250) {
+            later(20, look);
+            return;
+        }
+        EXPECT_FALSE(returned);
+        ticksWhileOpen = g_probe.otherTicks;
+        otherDisabledWhileOpen = !drive::widgetOf(Other::window)->isEnabled();
+        closeWindow(Probe::id);
+    };
+    later(20, look);
+    g_probe.otherTicks = 0;
+    EXPECT_TRUE(loadWindow(Probe::id, DialogMode::Dialog));
+    returned = true;
+    EXPECT_FALSE(isLoaded(Probe::id));
+    EXPECT_GT(ticksWhileOpen, 3);
+    EXPECT_TRUE(otherDisabledWhileOpen);
+    EXPECT_TRUE(drive::widgetOf(Other::window)->isEnabled());
+}
+
+TEST_F(WindowLife, ParentThatIsNotLoadedFailsTheLoad)
+{
+    EXPECT_FALSE(loadWindow(kFirst, DialogMode::Modeless, kSecond));
+    EXPECT_FALSE(isLoaded(kFirst));
+    EXPECT_FALSE(loadWindow(WindowId{999}));
+}
 
 TEST_F(WindowLife, DialogsMayCloseInAnyOrder)
 {
@@ -120,7 +117,7 @@ TEST_F(WindowLife, DialogsMayCloseInAnyOrder)
 TEST_F(WindowLife, ClosingADialogEnablesTheOthersBeforeItsDestroyingEvent)
 {
     bool mainEnabledWhileDestroying = false;
-    g_life.onFirstDestroyed = [&] { mainEnabledWhileDestroying = enabled(kMain); };
+    g_probe.onDestroy = [&] { mainEnabledWhileDestroying = enabled(kMain); };
     later(50, [] { closeWindow(kFirst); });
     loadWindow(kFirst, DialogMode::Dialog);
     EXPECT_TRUE(mainEnabledWhileDestroying);
@@ -144,12 +141,12 @@ TEST_F(WindowLife, AWindowClosedUnderItsOpenFileDialogEndsTheDialogAsCancelled)
 {
     ASSERT_TRUE(loadWindow(kFirst));
     later(200, [] { closeWindow(kFirst); });
-    EXPECT_FALSE(openDialog(kFirstPicker));
+    EXPECT_FALSE(openDialog(Probe::dialog));
     EXPECT_FALSE(isLoaded(kFirst));
     EXPECT_EQ(firstWidgets(), 0);
 }
 
-// Loading "First" again from its own destroying event: the old instance and
+// Loading the first dialog again from its own destroying event: the old instance and
 // its nested loop end, one fresh window works and closes cleanly.
 struct Reload
 {
@@ -169,12 +166,12 @@ TEST_P(ReloadWhileDestroying, GivesOneFreshWorkingWindow)
     Text captionWhileReloaded;
     auto checkAndClose = [&] {
         widgetsWhileReloaded = firstWidgets(true);
-        writeProperty(kFirstLabel, prop::caption, "新的"_t);
-        captionWhileReloaded = readProperty(kFirstLabel, prop::caption).toText();
+        writeProperty(Probe::label, prop::caption, "新的"_t);
+        captionWhileReloaded = readProperty(Probe::label, prop::caption).toText();
         closeWindow(kFirst, reload.close);
     };
-    g_life.onFirstDestroyed = [&] {
-        if (g_life.created > 1)
+    g_probe.onDestroy = [&] {
+        if (g_probe.created > 1)
             return;
         if (reload.again == DialogMode::Dialog || reload.close == CloseMode::Deferred)
             later(100, checkAndClose);
@@ -188,8 +185,8 @@ TEST_P(ReloadWhileDestroying, GivesOneFreshWorkingWindow)
     if (reload.original == DialogMode::Modeless)
         closeWindow(kFirst);
 
-    ASSERT_TRUE(waitUntil([] { return g_life.destroyed == 2; }));
-    EXPECT_EQ(g_life.created, 2);
+    ASSERT_TRUE(waitUntil([] { return g_probe.destroyed == 2; }));
+    EXPECT_EQ(g_probe.created, 2);
     EXPECT_EQ(widgetsWhileReloaded, 1);
     EXPECT_EQ(captionWhileReloaded, "新的"_t);
     EXPECT_FALSE(isLoaded(kFirst));

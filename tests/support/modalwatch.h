@@ -28,6 +28,16 @@ public:
         m_timer.start();
     }
 
+    /// Calls `act` once with the first modal widget of class `Shown` (a
+    /// QMessageBox, a QFileDialog) shown within `timeoutMs`.
+    template <typename Shown>
+    static ModalWatch answering(std::function<void(Shown*)> act, int timeoutMs = 5000)
+    {
+        return ModalWatch(
+            Kind::Modal, [act = std::move(act)](QWidget* shown) { act(static_cast<Shown*>(shown)); },
+            Shown::staticMetaObject.className(), timeoutMs);
+    }
+
     /// Whether the widget was seen.
     bool seen() const { return m_seen; }
 

@@ -1,5 +1,7 @@
 #include "testwindows.h"
 
+#include "host/runtime.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
@@ -32,6 +34,13 @@ void pump(int ms)
 void later(int ms, std::function<void()> action)
 {
     QTimer::singleShot(ms, qApp, std::move(action));
+}
+
+host::Rect rectOf(host::UnitRef unit)
+{
+    using namespace host;
+    return Rect{readProperty(unit, prop::left).toInt(), readProperty(unit, prop::top).toInt(),
+                readProperty(unit, prop::width).toInt(), readProperty(unit, prop::height).toInt()};
 }
 
 } // namespace testwindows

@@ -1,7 +1,7 @@
 #pragma once
 
-// Small window layouts for exercising the runtime, and helpers to drive the
-// event loop from tests.
+// Helpers to drive the event loop from tests and to read units back (the
+// small windows for exercising the runtime are in probewindows.h).
 
 #include "host/layout.h"
 
@@ -16,5 +16,7 @@ void pump(int ms);
 /// Runs `action` from the event loop after `ms` milliseconds (so it can act
 /// while a nested loop runs).
 void later(int ms, std::function<void()> action);
+/// A loaded unit's position and size, as its properties read.
+host::Rect rectOf(host::UnitRef unit);
 
 } // namespace testwindows

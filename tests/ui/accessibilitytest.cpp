@@ -2,14 +2,10 @@
 // digit boxes, the spinners, the note and path boxes. Units with a caption
 // keep it as their name: a name given to them would hide their text.
 
-#include "host/runtime.h"
-#include "ui/editor/editorwindowlayout.h"
-#include "ui/main/mainwindowlayout.h"
-#include "unitdriver.h"
+#include "editorfixture.h"
 
 #include <QAccessible>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -19,19 +15,9 @@ struct SpokenUnit
     const char* name;
 };
 
-class Accessibility : public ::testing::Test
+class Accessibility : public EditorShown
 {
 protected:
-    void SetUp() override
-    {
-        host::registerWindow(MainWindow::layout());
-        host::registerWindow(EditorWindow::layout());
-        ASSERT_TRUE(host::loadWindow(MainWindow::id));
-        ASSERT_TRUE(host::loadWindow(EditorWindow::id, host::DialogMode::Modeless));
-    }
-
-    void TearDown() override { host::detail::unloadAllWindows(); }
-
     static QString spokenName(host::UnitRef unit)
     {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(drive::widgetOf(unit));

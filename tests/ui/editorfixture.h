@@ -1,8 +1,8 @@
 #pragma once
 
-// The main window and the editor, opened the way the user opens it: through
-// 添加闹钟 or the list's menu, with the steps of a test run while the editor
-// is open in its dialog-mode loop.
+// The main window and the editor: both simply loaded, to look at; or the
+// editor opened the way the user opens it, through 添加闹钟 or the list's
+// menu, with the steps of a test run while it is open in its dialog-mode loop.
 
 #include "core/alarmtable.h"
 #include "host/commands.h"
@@ -20,6 +20,22 @@
 #include <array>
 #include <functional>
 #include <string>
+
+/// The main window and the editor beside it, both loaded and left open, for
+/// looking at the editor's units (the main window is there because the editor
+/// reads its mode from it).
+class EditorShown : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        host::registerWindow(MainWindow::layout());
+        host::registerWindow(EditorWindow::layout());
+        ASSERT_TRUE(host::loadWindow(MainWindow::id));
+        ASSERT_TRUE(host::loadWindow(EditorWindow::id));
+    }
+    void TearDown() override { host::detail::unloadAllWindows(); }
+};
 
 class EditorTest : public ::testing::Test
 {

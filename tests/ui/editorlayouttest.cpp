@@ -1,35 +1,15 @@
 // The editor window as its layout builds it: where each unit sits and in
 // which group box, and how a group box frames the units inside it.
 
-#include "host/runtime.h"
-#include "ui/editor/editorwindowlayout.h"
-#include "ui/main/mainwindowlayout.h"
-#include "unitdriver.h"
+#include "editorfixture.h"
 
 #include <QImage>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 using namespace host;
 using namespace EditorWindow;
 
-namespace {
-
-class EditorLayout : public ::testing::Test
-{
-protected:
-    // The main window is there because the editor reads its mode from it.
-    void SetUp() override
-    {
-        registerWindow(MainWindow::layout());
-        registerWindow(EditorWindow::layout());
-        ASSERT_TRUE(loadWindow(MainWindow::id));
-        ASSERT_TRUE(loadWindow(EditorWindow::id));
-    }
-    void TearDown() override { detail::unloadAllWindows(); }
-};
-
-} // namespace
+using EditorLayout = EditorShown;
 
 TEST_F(EditorLayout, UnitsSitInTheirGroupBoxes)
 {

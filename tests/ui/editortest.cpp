@@ -229,8 +229,7 @@ TEST_F(EditorTest, FifthAlarmIsKeptAndSixthRemoved)
         setClockAt(attempt, 0);
         QString said;
         ASSERT_TRUE(add([&] {
-            ModalWatch box(ModalWatch::Kind::Modal, [&said](QWidget* shown) {
-                auto* box = static_cast<QMessageBox*>(shown);
+            auto watch = ModalWatch::answering<QMessageBox>([&said](QMessageBox* box) {
                 said = box->text();
                 box->button(QMessageBox::Ok)->click();
             });

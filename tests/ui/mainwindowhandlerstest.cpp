@@ -28,20 +28,6 @@ protected:
     {
         writeProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption, Value(Text::fromUtf8(caption)));
     }
-    static std::vector<Text> column(AlarmColumn which)
-    {
-        std::vector<Text> cells;
-        for (int row = 0; row < AlarmTable::count(); ++row)
-            cells.push_back(AlarmTable::cell(row, which));
-        return cells;
-    }
-    static std::vector<Text> mirrors()
-    {
-        std::vector<Text> texts;
-        for (int slot = 1; slot <= AlarmTable::kSlots; ++slot)
-            texts.push_back(AlarmTable::mirror(slot));
-        return texts;
-    }
     static std::vector<Text> texts(std::initializer_list<const char*> utf8)
     {
         std::vector<Text> result;
