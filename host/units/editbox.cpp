@@ -1,5 +1,5 @@
 // Edit boxes: one line (optionally integer input) or several, their content
-// read and written as text. Both kinds hold at most TextBox::kDefaultMaxLength
+// read and written as text. Both kinds hold at most TextBox::kMaxLength
 // characters: a longer text is cut, whether the program writes it or the user
 // types or pastes it, so that no text can hold the window up.
 
@@ -64,8 +64,8 @@ QObject* createEditBox(const UnitLayout& layout, QWidget* parent, UnitRef)
         return edit;
     }
     auto* edit = new QLineEdit(parent);
-    edit->setMaxLength(TextBox::kDefaultMaxLength);
-    edit->setText(cutText(text, TextBox::kDefaultMaxLength));
+    edit->setMaxLength(TextBox::kMaxLength);
+    edit->setText(cutText(text, TextBox::kMaxLength));
     edit->setReadOnly(layout.readOnly);
     edit->setFrame(layout.border);
     edit->setAlignment(alignmentOf(layout));
@@ -88,7 +88,7 @@ void writeContent(const Access& access, const Value& value)
     if (access.unit.layout->multiLine)
         access.as<TextBox>()->setContent(text);
     else
-        access.as<QLineEdit>()->setText(cutText(text, TextBox::kDefaultMaxLength));
+        access.as<QLineEdit>()->setText(cutText(text, TextBox::kMaxLength));
 }
 
 } // namespace

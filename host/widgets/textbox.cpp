@@ -15,23 +15,16 @@ TextBox::TextBox(QWidget* parent)
     connect(this, &QPlainTextEdit::textChanged, this, [this] { chooseWrapping(toPlainText()); });
 }
 
-void TextBox::setMaxLength(int length)
-{
-    m_maxLength = qMax(0, length);
-    if (document()->characterCount() - 1 > m_maxLength)
-        setContent(toPlainText());
-}
-
 void TextBox::setContent(const QString& text)
 {
-    const QString kept = cutText(text, m_maxLength);
+    const QString kept = cutText(text, kMaxLength);
     chooseWrapping(kept);
     setPlainText(kept);
 }
 
 void TextBox::append(const QString& text)
 {
-    const QString kept = cutText(text, m_maxLength - (document()->characterCount() - 1));
+    const QString kept = cutText(text, kMaxLength - (document()->characterCount() - 1));
     if (hasLongWordRun(kept))
         setWordWrapMode(QTextOption::WrapAnywhere);
     // Moving the caret and inserting both scroll it into view.
@@ -57,7 +50,7 @@ qsizetype TextBox::room() const
 {
     const QTextCursor cursor = textCursor();
     const qsizetype held = document()->characterCount() - 1;
-    return m_maxLength - held + (cursor.selectionEnd() - cursor.selectionStart());
+    return kMaxLength - held + (cursor.selectionEnd() - cursor.selectionStart());
 }
 
 void TextBox::chooseWrapping(const QString& text)
@@ -66,11 +59,6 @@ void TextBox::chooseWrapping(const QString& text)
         hasLongWordRun(text) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
     if (wordWrapMode() != mode)
         setWordWrapMode(mode);
-}
-
-bool TextBox::canInsertFromMimeData(const QMimeData* source) const
-{
-    return source->hasText() && QPlainTextEdit::canInsertFromMimeData(source);
 }
 
 void TextBox::insertFromMimeData(const QMimeData* source)

@@ -5,7 +5,7 @@
 namespace host {
 
 /// A multi-line plain text box that stays quick whatever is put into it. It holds at most
-/// maxLength() characters, from the program and from the user alike (typing, pasting, dropping,
+/// kMaxLength characters, from the program and from the user alike (typing, pasting, dropping,
 /// input methods), and wraps lines at word boundaries unless the text holds a run too long to
 /// break anywhere but inside it, when it wraps anywhere: laying such a run out word by word
 /// costs time that grows with the square of its length.
@@ -14,15 +14,13 @@ class TextBox final : public QPlainTextEdit
     Q_OBJECT
 
 public:
-    /// Characters a box holds unless told otherwise, as many as a single-line box.
-    static constexpr int kDefaultMaxLength = 32767;
+    /// Characters a box holds, as many as a single-line box.
+    static constexpr int kMaxLength = 32767;
     /// Longest run without a break opportunity that is still wrapped at word boundaries.
     static constexpr int kLongestWordRun = 1000;
 
     explicit TextBox(QWidget* parent = nullptr);
 
-    int maxLength() const { return m_maxLength; }
-    void setMaxLength(int length);
     /// Replaces the whole text with as much of `text` as the box holds.
     void setContent(const QString& text);
     /// Adds as much of `text` as there is room for at the end, and scrolls to it.
@@ -33,7 +31,6 @@ public:
     static bool hasLongWordRun(const QString& text);
 
 protected:
-    bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -43,8 +40,6 @@ private:
     qsizetype room() const;
     /// Wraps anywhere when `text` (about to be or already shown) needs it.
     void chooseWrapping(const QString& text);
-
-    int m_maxLength = kDefaultMaxLength;
 };
 
 } // namespace host
