@@ -38,6 +38,7 @@ inline constexpr UnitRef list{id, 8};
 
 // Four mebibytes: laying out a text this long takes the toolkit far longer than the deadline.
 constexpr std::size_t kHuge = 4 << 20;
+// Characters an edit box keeps of a longer text.
 constexpr std::size_t kEditBoxHolds = 32767;
 
 const WindowLayout& sheetLayout()
@@ -122,9 +123,15 @@ struct Target
 };
 
 constexpr Target kTargets[] = {
-    {"window caption", Sheet::window}, {"label", Sheet::label},         {"button", Sheet::button},
-    {"check box", Sheet::check},       {"group box", Sheet::group},     {"line edit", Sheet::line},
-    {"note box", Sheet::note},         {"read-only note box", Sheet::shownNote}, {"list cell", Sheet::list},
+    {"window caption", Sheet::window},
+    {"label", Sheet::label},
+    {"button", Sheet::button},
+    {"check box", Sheet::check},
+    {"group box", Sheet::group},
+    {"line edit", Sheet::line},
+    {"note box", Sheet::note},
+    {"read-only note box", Sheet::shownNote},
+    {"list cell", Sheet::list},
 };
 
 bool isEditBox(UnitRef unit)
