@@ -3,6 +3,8 @@
 
 #include "host/codec.h"
 #include "host/runtime.h"
+#include "host/commands/units.h"
+#include "modalwatch.h"
 #include "unitdriver.h"
 
 #include <QApplication>
@@ -34,6 +36,9 @@ inline constexpr UnitRef line{id, 5};
 inline constexpr UnitRef note{id, 6};
 inline constexpr UnitRef shownNote{id, 7};
 inline constexpr UnitRef list{id, 8};
+inline constexpr UnitRef menu{id, 9};
+// Three items: a menu lays out each of them when it opens.
+inline constexpr UnitRef items[] = {{id, 10}, {id, 11}, {id, 12}};
 } // namespace Sheet
 
 // Four mebibytes: laying out a text this long takes the toolkit far longer than the deadline.
@@ -56,6 +61,10 @@ const WindowLayout& sheetLayout()
              .readOnly = true, .multiLine = true},
             {.ref = Sheet::list, .name = "list", .type = UnitType::ListView, .rect = {5, 220, 380, 50},
              .columns = {{"闹钟"_t, 50}, {"备注"_t, 115}}},
+            {.ref = Sheet::menu, .name = "menu", .type = UnitType::Menu, .visible = false, .text = "菜单"_t},
+            {.ref = Sheet::items[0], .name = "item1", .type = UnitType::Menu, .parent = Sheet::menu.unit},
+            {.ref = Sheet::items[1], .name = "item2", .type = UnitType::Menu, .parent = Sheet::menu.unit},
+            {.ref = Sheet::items[2], .name = "item3", .type = UnitType::Menu, .parent = Sheet::menu.unit},
         };
         return sheet;
     }();
@@ -220,4 +229,18 @@ TEST_F(LargeText, PastingAHugeTextKeepsWhatTheBoxHolds)
         drive::type(box, "z");
         EXPECT_EQ(read(box).length(), int(kEditBoxHolds));
     }
+}
+
+TEST_F(LargeText, MenuWithHugeItemCaptionsPopsUpPromptly)
+{
+    const Text caption = Text::fromUtf8(hugeText(kShapes[1].pattern));
+    for (UnitRef item : Sheet::items)
+        writeProperty(item, menuProp::caption, caption);
+    {
+        Watchdog watchdog("popping up a menu with huge item captions");
+        ModalWatch watch(ModalWatch::Kind::Popup, [](QWidget* popup) { popup->close(); });
+        popupMenu(Sheet::id, Sheet::menu);
+        EXPECT_TRUE(watch.seen());
+    }
+    EXPECT_TRUE(readProperty(Sheet::items[0], menuProp::caption).toText() == caption);
 }
