@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -225,8 +226,11 @@ TEST_F(LargeText, PastingAHugeTextKeepsWhatTheBoxHolds)
             paintWindow();
         }
         EXPECT_EQ(read(box).toUtf8(), firstCharacters(text, kEditBoxHolds));
-        // A full box refuses what is typed into it.
+        // A full box refuses what is typed into it, by key or input method.
         drive::type(box, "z");
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("闹钟"));
+        QApplication::sendEvent(widget, &composed);
         EXPECT_EQ(read(box).length(), int(kEditBoxHolds));
     }
 }
