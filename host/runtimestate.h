@@ -13,6 +13,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QEventLoop;
@@ -31,6 +32,7 @@ struct UnitState
     bool visible = true;
     bool disabled = false;
     std::map<int, Value> stored;  // the properties the host keeps itself
+    std::optional<QString> wholeCaption;  // a caption longer than its widget was given
 
     QWidget* widget() const { return qobject_cast<QWidget*>(object.data()); }
 };

@@ -2,6 +2,7 @@
 
 #include "host/qtcodec.h"
 #include "host/runtimestate.h"
+#include "host/widgets/longtext.h"
 
 #include <QAction>
 #include <QCursor>
@@ -27,6 +28,8 @@ void addItems(QMenu& menu, const WindowLayout& window, int parentUnit)
         if (!readProperty(item, menuProp::visible).toBool())
             continue;
         const Text caption = readProperty(item, menuProp::caption).toText();
+        // The menu measures every character it is given; no screen shows more than its start.
+        const QString shown = shownPart(codec::toQString(caption));
         if (caption == separator) {
             menu.addSeparator();
             continue;
@@ -36,11 +39,11 @@ void addItems(QMenu& menu, const WindowLayout& window, int parentUnit)
         });
         QAction* action = nullptr;
         if (hasItems) {
-            QMenu* submenu = menu.addMenu(codec::toQString(caption));
+            QMenu* submenu = menu.addMenu(shown);
             addItems(*submenu, window, number);
             action = submenu->menuAction();
         } else {
-            action = menu.addAction(codec::toQString(caption));
+            action = menu.addAction(shown);
             action->setData(number);
             // Only a checked item shows a mark; an unchecked one shows none.
             const bool checked = readProperty(item, menuProp::checked).toBool();

@@ -13,12 +13,12 @@ namespace {
 
 Value readCaption(const Access& access)
 {
-    return codec::fromQString(access.as<QAbstractButton>()->text());
+    return writtenCaption(access.unit, access.as<QAbstractButton>()->text());
 }
 
 void writeCaption(const Access& access, const Value& value)
 {
-    access.as<QAbstractButton>()->setText(codec::toQString(value.toText()));
+    access.as<QAbstractButton>()->setText(shownCaption(access.unit, value));
 }
 
 Value readChecked(const Access& access)

@@ -4,6 +4,7 @@
 #include "host/qtcodec.h"
 #include "host/runtimestate.h"
 #include "host/units/styling.h"
+#include "host/widgets/longtext.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -143,6 +144,22 @@ const std::vector<Property>& commonProperties()
         {prop::disabled, readDisabled, writeDisabled},
     };
     return properties;
+}
+
+QString shownCaption(UnitState& unit, const Value& value)
+{
+    QString text = codec::toQString(value.toText());
+    QString shown = shownPart(text);
+    if (shown.size() < text.size())
+        unit.wholeCaption = std::move(text);
+    else
+        unit.wholeCaption.reset();
+    return shown;
+}
+
+Value writtenCaption(const UnitState& unit, const QString& shown)
+{
+    return codec::fromQString(unit.wholeCaption ? *unit.wholeCaption : shown);
 }
 
 void setUpWidget(QWidget* widget, const UnitLayout& layout)

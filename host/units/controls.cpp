@@ -53,9 +53,9 @@ const UnitTypeInfo& labelType()
         .type = UnitType::Label,
         .create = createLabel,
         .properties = {{prop::caption,
-                        [](const Access& access) -> Value { return codec::fromQString(access.as<QLabel>()->text()); },
+                        [](const Access& access) -> Value { return writtenCaption(access.unit, access.as<QLabel>()->text()); },
                         [](const Access& access, const Value& value) {
-                            access.as<QLabel>()->setText(codec::toQString(value.toText()));
+                            access.as<QLabel>()->setText(shownCaption(access.unit, value));
                         }}},
     };
     return type;
@@ -69,9 +69,11 @@ const UnitTypeInfo& groupBoxType()
             return new GroupFrame(codec::toQString(layout.text), parent);
         },
         .properties = {{prop::caption,
-                        [](const Access& access) -> Value { return codec::fromQString(access.as<QGroupBox>()->title()); },
+                        [](const Access& access) -> Value {
+                            return writtenCaption(access.unit, access.as<QGroupBox>()->title());
+                        },
                         [](const Access& access, const Value& value) {
-                            access.as<QGroupBox>()->setTitle(codec::toQString(value.toText()));
+                            access.as<QGroupBox>()->setTitle(shownCaption(access.unit, value));
                         }}},
     };
     return type;

@@ -1,14 +1,17 @@
 // Edit boxes: one line (optionally integer input) or several, their content
-// read and written as text.
+// read and written as text. Both kinds hold at most TextBox::kMaxLength
+// characters: a longer text is cut, whether the program writes it or the user
+// types or pastes it, so that no text can hold the window up.
 
 #include "host/qtcodec.h"
 #include "host/numbertext.h"
 #include "host/runtimestate.h"
 #include "host/units/styling.h"
+#include "host/widgets/longtext.h"
+#include "host/widgets/textbox.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace host::detail {
 namespace {
@@ -50,7 +53,8 @@ QObject* createEditBox(const UnitLayout& layout, QWidget* parent, UnitRef)
 {
     const QString text = codec::toQString(layout.text);
     if (layout.multiLine) {
-        auto* edit = new QPlainTextEdit(text, parent);
+        auto* edit = new TextBox(parent);
+        edit->setContent(text);
         edit->setReadOnly(layout.readOnly);
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -59,7 +63,9 @@ QObject* createEditBox(const UnitLayout& layout, QWidget* parent, UnitRef)
         applyColours(edit, layout, QPalette::Text, QPalette::Base);
         return edit;
     }
-    auto* edit = new QLineEdit(text, parent);
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(TextBox::kMaxLength);
+    edit->setText(cutText(text, TextBox::kMaxLength));
     edit->setReadOnly(layout.readOnly);
     edit->setFrame(layout.border);
     edit->setAlignment(alignmentOf(layout));
@@ -72,7 +78,7 @@ QObject* createEditBox(const UnitLayout& layout, QWidget* parent, UnitRef)
 Value readContent(const Access& access)
 {
     if (access.unit.layout->multiLine)
-        return codec::fromQString(access.as<QPlainTextEdit>()->toPlainText());
+        return codec::fromQString(access.as<TextBox>()->toPlainText());
     return codec::fromQString(access.as<QLineEdit>()->text());
 }
 
@@ -80,9 +86,9 @@ void writeContent(const Access& access, const Value& value)
 {
     const QString text = codec::toQString(value.toText());
     if (access.unit.layout->multiLine)
-        access.as<QPlainTextEdit>()->setPlainText(text);
+        access.as<TextBox>()->setContent(text);
     else
-        access.as<QLineEdit>()->setText(text);
+        access.as<QLineEdit>()->setText(cutText(text, TextBox::kMaxLength));
 }
 
 } // namespace
@@ -101,10 +107,7 @@ void appendEditBoxText(UnitState& unit, const Text& text)
 {
     const QString string = codec::toQString(text);
     if (unit.layout->multiLine) {
-        // Moving the caret and inserting both scroll it into view.
-        auto* box = static_cast<QPlainTextEdit*>(unit.widget());
-        box->moveCursor(QTextCursor::End);
-        box->insertPlainText(string);
+        static_cast<TextBox*>(unit.widget())->append(string);
     } else {
         // A line edit keeps its caret in view by itself.
         auto* line = static_cast<QLineEdit*>(unit.widget());

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QObject;
+class QString;
 class QWidget;
 
 namespace host::detail {
@@ -78,6 +79,12 @@ const UnitTypeInfo& listType();
 
 /// Adds text at the end of an edit box's content and scrolls to it.
 void appendEditBoxText(UnitState& editBox, const Text& text);
+
+/// The part of a caption written to a unit that its widget is given to show;
+/// the unit keeps the whole text when that is longer.
+QString shownCaption(UnitState& unit, const Value& value);
+/// A unit's caption as written, its widget showing `shown`.
+Value writtenCaption(const UnitState& unit, const QString& shown);
 
 /// Gives a new unit's widget the layout's name, rectangle, font, focus,
 /// visibility and enabled state.

@@ -42,9 +42,11 @@ const UnitTypeInfo& windowType()
         .properties =
             {
                 {prop::caption,
-                 [](const Access& access) -> Value { return codec::fromQString(access.window.widget->windowTitle()); },
+                 [](const Access& access) -> Value {
+                     return writtenCaption(access.unit, access.window.widget->windowTitle());
+                 },
                  [](const Access& access, const Value& value) {
-                     access.window.widget->setWindowTitle(codec::toQString(value.toText()));
+                     access.window.widget->setWindowTitle(shownCaption(access.unit, value));
                  }},
                 {prop::alwaysOnTop, [](const Access& access) -> Value { return access.window.alwaysOnTop; },
                  [](const Access& access, const Value& value) {

@@ -1,5 +1,7 @@
 #include "host/widgets/reportlistmodel.h"
 
+#include "host/widgets/longtext.h"
+
 namespace host {
 
 void ReportListModel::appendColumn(const QString& header)
@@ -64,7 +66,8 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
-    return cell(index.row(), index.column());
+    // The view lays out and elides all it is given; a cell keeps its whole text for reading.
+    return shownPart(cell(index.row(), index.column()));
 }
 
 QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const

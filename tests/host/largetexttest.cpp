@@ -1,0 +1,250 @@
+// Huge texts, as a user may paste into a note that then shows in the list and
+// the ringing window: every unit takes them promptly and gives back what it holds.
+
+#include "host/codec.h"
+#include "host/runtime.h"
+#include "host/commands/units.h"
+#include "modalwatch.h"
+#include "unitdriver.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <thread>
+
+using namespace host;
+
+namespace {
+
+namespace Sheet {
+inline constexpr WindowId id{391};
+inline constexpr UnitRef window{id, 0};
+inline constexpr UnitRef label{id, 1};
+inline constexpr UnitRef button{id, 2};
+inline constexpr UnitRef check{id, 3};
+inline constexpr UnitRef group{id, 4};
+inline constexpr UnitRef line{id, 5};
+inline constexpr UnitRef note{id, 6};
+inline constexpr UnitRef shownNote{id, 7};
+inline constexpr UnitRef list{id, 8};
+inline constexpr UnitRef menu{id, 9};
+// Three items: a menu lays out each of them when it opens.
+inline constexpr UnitRef items[] = {{id, 10}, {id, 11}, {id, 12}};
+} // namespace Sheet
+
+// Four mebibytes: laying out a text this long takes the toolkit far longer than the deadline.
+constexpr std::size_t kHuge = 4 << 20;
+// Characters an edit box keeps of a longer text.
+constexpr std::size_t kEditBoxHolds = 32767;
+
+const WindowLayout& sheetLayout()
+{
+    static const WindowLayout layout = [] {
+        WindowLayout sheet{.id = Sheet::id, .name = "Sheet", .caption = "表"_t, .outerWidth = 400, .outerHeight = 300};
+        sheet.units = {
+            {.ref = Sheet::label, .name = "label", .type = UnitType::Label, .rect = {5, 5, 120, 16}},
+            {.ref = Sheet::button, .name = "button", .type = UnitType::Button, .rect = {5, 25, 88, 30}},
+            {.ref = Sheet::check, .name = "check", .type = UnitType::CheckBox, .rect = {100, 25, 88, 30}},
+            {.ref = Sheet::group, .name = "group", .type = UnitType::GroupBox, .rect = {200, 5, 180, 60}},
+            {.ref = Sheet::line, .name = "line", .type = UnitType::EditBox, .rect = {5, 60, 150, 20}},
+            {.ref = Sheet::note, .name = "note", .type = UnitType::EditBox, .rect = {5, 85, 259, 45}, .multiLine = true},
+            {.ref = Sheet::shownNote, .name = "shownNote", .type = UnitType::EditBox, .rect = {5, 135, 224, 80},
+             .readOnly = true, .multiLine = true},
+            {.ref = Sheet::list, .name = "list", .type = UnitType::ListView, .rect = {5, 220, 380, 50},
+             .columns = {{"闹钟"_t, 50}, {"备注"_t, 115}}},
+            {.ref = Sheet::menu, .name = "menu", .type = UnitType::Menu, .visible = false, .text = "菜单"_t},
+            {.ref = Sheet::items[0], .name = "item1", .type = UnitType::Menu, .parent = Sheet::menu.unit},
+            {.ref = Sheet::items[1], .name = "item2", .type = UnitType::Menu, .parent = Sheet::menu.unit},
+            {.ref = Sheet::items[2], .name = "item3", .type = UnitType::Menu, .parent = Sheet::menu.unit},
+        };
+        return sheet;
+    }();
+    return layout;
+}
+
+// Aborts the run when the UI thread is still busy after a generous deadline: a
+// frozen toolkit call cannot be interrupted, and would otherwise hold the suite for minutes.
+class Watchdog
+{
+public:
+    explicit Watchdog(std::string what)
+        : m_thread([this, what = std::move(what)] {
+              std::unique_lock lock(m_mutex);
+              if (!m_done.wait_for(lock, std::chrono::seconds(10), [this] { return m_finished; })) {
+                  std::fprintf(stderr, "still busy after 10 s: %s\n", what.c_str());
+                  std::abort();
+              }
+          })
+    {
+    }
+    ~Watchdog()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    std::thread m_thread;
+};
+
+// About kHuge bytes of UTF-8: `pattern` over and over.
+std::string hugeText(std::string_view pattern)
+{
+    std::string text;
+    text.reserve(kHuge);
+    while (text.size() + pattern.size() <= kHuge)
+        text += pattern;
+    return text;
+}
+
+struct Shape
+{
+    const char* name;
+    const char* pattern;
+};
+
+constexpr Shape kShapes[] = {
+    {"unbroken", "abcdefghijklmnopqrstuvwxyz"},
+    {"spaced", "闹钟 alarm clock "},
+    {"line-broken", "一行备注 a note on one line\n"},
+};
+
+struct Target
+{
+    const char* name;
+    UnitRef unit;
+};
+
+constexpr Target kTargets[] = {
+    {"window caption", Sheet::window},
+    {"label", Sheet::label},
+    {"button", Sheet::button},
+    {"check box", Sheet::check},
+    {"group box", Sheet::group},
+    {"line edit", Sheet::line},
+    {"note box", Sheet::note},
+    {"read-only note box", Sheet::shownNote},
+    {"list cell", Sheet::list},
+};
+
+bool isEditBox(UnitRef unit)
+{
+    return unit == Sheet::line || unit == Sheet::note || unit == Sheet::shownNote;
+}
+
+void write(UnitRef unit, const Text& text)
+{
+    if (unit == Sheet::list)
+        ASSERT_TRUE(listSetCell(Sheet::list, 0, 1, text));
+    else
+        writeProperty(unit, isEditBox(unit) ? prop::content : prop::caption, text);
+}
+
+Text read(UnitRef unit)
+{
+    if (unit == Sheet::list)
+        return listGetCell(Sheet::list, 0, 1);
+    return readProperty(unit, isEditBox(unit) ? prop::content : prop::caption).toText();
+}
+
+// The first `characters` characters of a UTF-8 text.
+std::string firstCharacters(const std::string& utf8, std::size_t characters)
+{
+    const QString text = QString::fromStdString(utf8);
+    return characters < std::size_t(text.size()) ? text.left(qsizetype(characters)).toStdString() : utf8;
+}
+
+// Everything the window shows, painted now, as a user sees it after the write.
+void paintWindow()
+{
+    QWidget* window = drive::widgetOf(Sheet::window);
+    window->repaint();
+    QApplication::processEvents();
+}
+
+class LargeText : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        registerWindow(sheetLayout());
+        ASSERT_TRUE(loadWindow(Sheet::id));
+        ASSERT_EQ(listInsertRow(Sheet::list, -1, "7:05"_t), 0);
+    }
+    void TearDown() override { detail::unloadAllWindows(); }
+};
+
+} // namespace
+
+TEST_F(LargeText, EveryUnitTakesAHugeTextPromptlyAndGivesItBack)
+{
+    for (const Shape& shape : kShapes) {
+        const std::string utf8 = hugeText(shape.pattern);
+        const Text whole = Text::fromUtf8(utf8);
+        const Text start = Text::fromUtf8(firstCharacters(utf8, kEditBoxHolds));
+        for (const Target& target : kTargets) {
+            SCOPED_TRACE(std::string(target.name) + ", " + shape.name);
+            {
+                Watchdog watchdog(std::string("writing a huge ") + shape.name + " text into the " + target.name);
+                write(target.unit, whole);
+                paintWindow();
+            }
+            const Text back = read(target.unit);
+            EXPECT_TRUE(back == (isEditBox(target.unit) ? start : whole)) << "read back " << back.length() << " bytes";
+        }
+    }
+}
+
+TEST_F(LargeText, PastingAHugeTextKeepsWhatTheBoxHolds)
+{
+    const std::string text = hugeText(kShapes[0].pattern);
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+    for (UnitRef box : {Sheet::line, Sheet::note}) {
+        QWidget* widget = drive::widgetOf(box);
+        widget->setFocus();
+        {
+            Watchdog watchdog("pasting a huge text into an edit box");
+            QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+            QApplication::sendEvent(widget, &paste);
+            paintWindow();
+        }
+        EXPECT_EQ(read(box).toUtf8(), firstCharacters(text, kEditBoxHolds));
+        // A full box refuses what is typed into it, by key or input method.
+        drive::type(box, "z");
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("闹钟"));
+        QApplication::sendEvent(widget, &composed);
+        EXPECT_EQ(read(box).length(), int(kEditBoxHolds));
+    }
+}
+
+TEST_F(LargeText, MenuWithHugeItemCaptionsPopsUpPromptly)
+{
+    const Text caption = Text::fromUtf8(hugeText(kShapes[1].pattern));
+    for (UnitRef item : Sheet::items)
+        writeProperty(item, menuProp::caption, caption);
+    {
+        Watchdog watchdog("popping up a menu with huge item captions");
+        ModalWatch watch(ModalWatch::Kind::Popup, [](QWidget* popup) { popup->close(); });
+        popupMenu(Sheet::id, Sheet::menu);
+        EXPECT_TRUE(watch.seen());
+    }
+    EXPECT_TRUE(readProperty(Sheet::items[0], menuProp::caption).toText() == caption);
+}
