@@ -40,6 +40,9 @@ protected:
     /// Starts the program with its clock at `fakeNow` and waits for the main window.
     void startProgram(const QDateTime& fakeNow, const ProgramRun::Options& options = {});
 
+    /// Expects the main window at its size, centred on the screen.
+    void expectMainWindowCentred() const;
+
     /// Opens the editor with "添加闹钟"; its window or 0.
     unsigned long openAddEditor();
     /// Adds an alarm through the editor and confirms with "完成".
