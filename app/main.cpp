@@ -11,25 +11,20 @@
 #include <QApplication>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
 // Window positions, the ringing window's shake and always-on-top need X11:
 // a Wayland compositor ignores where a window asks to be. On a Wayland
 // desktop that also offers XWayland the program therefore runs there, unless
-// the user has chosen a platform (QT_QPA_PLATFORM or -platform); without
-// XWayland it starts on Wayland all the same.
-void preferXWayland(int argc, char** argv)
+// the user has chosen a platform: QT_QPA_PLATFORM is left alone, and Qt lets
+// a -platform argument win over the variable. Without XWayland it starts on
+// Wayland all the same.
+void preferXWayland()
 {
     const auto set = [](const char* name) { return std::getenv(name) && *std::getenv(name); };
-    if (!set("WAYLAND_DISPLAY") || !set("DISPLAY") || set("QT_QPA_PLATFORM"))
-        return;
-    for (int index = 1; index < argc; ++index) {
-        if (std::strcmp(argv[index], "-platform") == 0 || std::strncmp(argv[index], "-platform=", 10) == 0)
-            return;
-    }
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    if (set("WAYLAND_DISPLAY") && set("DISPLAY") && !set("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
 }
 
 } // namespace
@@ -38,7 +33,7 @@ using host::operator""_t;
 
 int main(int argc, char** argv)
 {
-    preferXWayland(argc, argv);
+    preferXWayland();
     QApplication application(argc, argv);
     host::initialise("Tikora闹钟"_t);
     host::enterRunDirectory();

@@ -4,11 +4,11 @@
 # Only what is missing is installed; needs root (or sudo) on Debian 12.
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libmpg123-dev mpg123
-                fonts-noto-cjk)
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt6-wayland qt6-translations-l10n
+                libmpg123-dev mpg123 fonts-noto-cjk)
 run_packages=(xvfb xauth)
 test_packages=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
-               libfaketime faketime libmp3lame-dev lame sox openbox wmctrl xclip libx11-dev)
+               libfaketime faketime libmp3lame-dev lame sox openbox wmctrl xclip libx11-dev weston)
 fuzz_packages=(clang-14 libclang-rt-14-dev libmp3lame-dev)
 
 case "${1:-run}" in

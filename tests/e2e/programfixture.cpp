@@ -60,6 +60,17 @@ unsigned long ProgramTest::waitForRinging(int timeoutMs)
     return m_desktop.waitForWindow(QStringLiteral("闹钟1"), timeoutMs);
 }
 
+void ProgramTest::expectMainWindowCentred() const
+{
+    // Centred by its outer size of 380 × 215; the client area lies inside the
+    // frame the window manager drew, a few pixels right of and below it.
+    const QSize screen = m_desktop.screenSize();
+    const QRect client = m_desktop.clientArea(m_main);
+    EXPECT_EQ(client.size(), QSize(374, 183));
+    EXPECT_NEAR(client.left(), (screen.width() - 380) / 2 + 3, 8);
+    EXPECT_NEAR(client.top(), (screen.height() - 215) / 2 + 29, 30);
+}
+
 unsigned long ProgramTest::openAddEditor()
 {
     m_desktop.click(m_main, centre::addButton[0], centre::addButton[1]);

@@ -44,6 +44,8 @@ protected:
     void startWithAlarm(const QDateTime& fakeNow, const AlarmInput& alarm, const ProgramRun::Options& options = {});
     /// Waits for the ringing window of the first alarm, "闹钟1"; its window or 0.
     unsigned long waitForRinging(int timeoutMs = 20000);
+    /// Expects the main window at its size, centred on the screen.
+    void expectMainWindowCentred() const;
 
     /// Opens the editor with "添加闹钟"; its window or 0.
     unsigned long openAddEditor();

@@ -42,13 +42,15 @@ ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer
     environment.remove(QStringLiteral("FAKETIME"));
     for (const QString& key : options.environment.keys())
         environment.insert(key, options.environment.value(key));
+    for (const QString& key : options.unset)
+        environment.remove(key);
 
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
     m_process.setWorkingDirectory(QStringLiteral("/"));
     m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
     if (options.command.isEmpty())
-        m_process.start(binary, {});
+        m_process.start(binary, options.arguments);
     else
         m_process.start(options.command.first(), options.command.mid(1));
     m_process.waitForStarted(5000);
@@ -93,14 +95,19 @@ bool ProgramRun::waitForCleanExit(int timeoutMs)
            m_process.exitCode() == 0;
 }
 
+void stopProcessGroup(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    const pid_t group = static_cast<pid_t>(process.processId());
+    ::kill(-group, SIGTERM);
+    if (!process.waitForFinished(5000)) {
+        ::kill(-group, SIGKILL);
+        process.waitForFinished(3000);
+    }
+}
+
 void ProgramRun::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    const pid_t group = static_cast<pid_t>(m_process.processId());
-    ::kill(-group, SIGTERM);
-    if (!m_process.waitForFinished(5000)) {
-        ::kill(-group, SIGKILL);
-        m_process.waitForFinished(3000);
-    }
+    stopProcessGroup(m_process);
 }

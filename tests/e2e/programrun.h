@@ -13,6 +13,10 @@
 
 class DesktopSession;
 
+/// Ends a process that leads a process group of its own, with everything it
+/// started: asks the group to end, then forces it.
+void stopProcessGroup(QProcess& process);
+
 /// What a faster clock speeds up: the wall clock and sleeps only (Qt's
 /// timers keep real time), or every clock of the program, timers included.
 enum class ProgramPace { WallClock, Everything };
@@ -24,8 +28,12 @@ struct ProgramOptions
     int speed = 1;
     /// A command that runs the program, instead of a fresh copy of the built binary.
     QStringList command;
+    /// Arguments given to the fresh copy.
+    QStringList arguments;
     /// Variables added to the program's environment.
     QProcessEnvironment environment;
+    /// Variables taken out of it.
+    QStringList unset;
 };
 
 class ProgramRun final
