@@ -32,6 +32,8 @@ TEST_F(SimulatedDay, FiveAlarmsRingOnceEachAtTheirMinute)
     RingWatch watch([&] {
         rang.push_back(readProperty(RingWindow::window, prop::caption).toText().toUtf8() + " at " +
                        std::to_string(hourOf(now())) + ":" + std::to_string(minuteOf(now())));
+        // A tick of the slot due in the same pass as 停止 comes once the window is gone: none may come.
+        EXPECT_FALSE(drive::tick(AlarmTable::slotTimerOf(AlarmTable::ringingSlot())));
         drive::click(RingWindow::按钮1);
     });
     const UnitRef timers[] = {MainWindow::时钟1,      MainWindow::时钟_闹钟1, MainWindow::时钟_闹钟2,
