@@ -26,9 +26,11 @@ void checkSlot(int slot)
     if (AlarmTable::mirror(slot) != displayedTime())
         return;
     AlarmTable::setRingingSlot(slot);
+    // Retired before it rings: a tick of this timer that falls due in the
+    // same pass of the event loop as the user's 停止 runs after the window
+    // is gone, and would ring the alarm a second time.
+    writeProperty(AlarmTable::slotTimerOf(slot), prop::interval, Value(0));
     // Waits here while the window rings; when it is already open (another
-    // slot rings) this returns at once and the slot is retired unheard.
+    // slot rings) this returns at once and the slot stays retired unheard.
     loadWindow(RingWindow::id, DialogMode::Dialog);
-    if (isLoaded(MainWindow::id))
-        writeProperty(AlarmTable::slotTimerOf(slot), prop::interval, Value(0));
 }

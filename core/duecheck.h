@@ -5,7 +5,7 @@
 
 /// The tick of slot `slot`'s timer (1 … 5): when the slot's row is enabled
 /// and its mirror equals the displayed hour ":" minute, names the slot,
-/// opens the ringing window and waits until it is gone, then stops the
-/// slot's timer. A slot therefore rings at most once a run, and one that
-/// comes due while another rings is retired without ringing.
+/// stops the slot's timer, then opens the ringing window and waits until it
+/// is gone. A slot therefore rings at most once a run, and one that comes
+/// due while another rings is retired without ringing.
 void checkSlot(int slot);

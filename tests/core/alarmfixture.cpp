@@ -7,6 +7,7 @@
 #include "host/sound/soundservice.h"
 #include "mp3fixtures.h"
 #include "testwindows.h"
+#include "unitdriver.h"
 #include "ui/main/mainwindowlayout.h"
 
 #include <QAbstractButton>
@@ -147,13 +148,12 @@ void BoxAnswerer::check()
 RingWatch::RingWatch(std::function<void()> onOpen) : m_onOpen(std::move(onOpen))
 {
     QObject::connect(&m_timer, &QTimer::timeout, [this] {
-        const bool open = isLoaded(RingWindow::id);
-        if (open && !m_wasOpen) {
-            ++m_openings;
-            m_wasOpen = true;
-            m_onOpen();
-        }
-        m_wasOpen = open;
+        QWidget* shown = isLoaded(RingWindow::id) ? drive::widgetOf(RingWindow::window) : nullptr;
+        if (!shown || shown == m_last)
+            return;
+        m_last = shown;
+        ++m_openings;
+        m_onOpen();
     });
     m_timer.start(5);
 }

@@ -21,6 +21,7 @@
 #include <vector>
 
 class QMessageBox;
+class QWidget;
 
 /// The main window loaded at 12:00:00 with an empty table.
 class AlarmFixture : public ::testing::Test
@@ -100,7 +101,8 @@ public:
 
 private:
     std::function<void()> m_onOpen;
-    bool m_wasOpen = false;
+    // Each opening is a new window, even when no tick saw the last one closed.
+    QPointer<QWidget> m_last;
     int m_openings = 0;
     QTimer m_timer;
 };

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QTest>
+#include <QTimer>
 
 namespace drive {
 namespace {
@@ -74,6 +75,15 @@ void leave(host::UnitRef editBox)
 void pressCloseBox(host::WindowId window)
 {
     widgetOf(host::UnitRef{window, 0})->close();
+}
+
+bool tick(host::UnitRef timer)
+{
+    auto* running = qobject_cast<QTimer*>(host::detail::unitState(timer).object.data());
+    if (!running || !running->isActive())
+        return false;
+    QMetaObject::invokeMethod(running, "timeout", Qt::DirectConnection);
+    return true;
 }
 
 } // namespace drive

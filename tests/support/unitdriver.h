@@ -31,5 +31,8 @@ void type(host::UnitRef editBox, const QString& keys);
 void leave(host::UnitRef editBox);
 /// The user's close box (or Alt+F4) on a window.
 void pressCloseBox(host::WindowId window);
+/// One tick of a timer unit, as its period would bring it; false (and no
+/// tick) while the timer is stopped.
+bool tick(host::UnitRef timer);
 
 } // namespace drive
