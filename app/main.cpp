@@ -1,6 +1,7 @@
 // Tikora 闹钟: starts the host, loads the main window and runs until the
 // last window is gone.
 
+#include "core/defaultsound.h"
 #include "core/ringwindowlayout.h"
 #include "host/commands.h"
 #include "host/runtime.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     host::initialise("Tikora闹钟"_t);
     host::enterRunDirectory();
+    DefaultSound::removeOnTermination();
     host::registerWindow(MainWindow::layout());
     host::registerWindow(RingWindow::layout());
     host::registerWindow(EditorWindow::layout());

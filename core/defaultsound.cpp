@@ -4,9 +4,15 @@
 #include "host/sound/soundservice.h"
 #include "resources/builtinsound.h"
 
+#include "host/codec.h"
+
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <system_error>
+
+#include <unistd.h>
 
 using namespace host;
 
@@ -36,6 +42,22 @@ Text userFile()
 {
     const Text folder = userFolder();
     return folder.isEmpty() ? Text() : folder + fileName();
+}
+
+// The files' paths in the file system's encoding, set once before the
+// termination handlers are installed and only read by them.
+std::string g_homePath;
+std::string g_userPath;
+
+// Runs in a signal handler, on whichever thread the signal reached: only
+// calls that are safe there (unlink, signal, raise).
+void removeAndEnd(int signalNumber)
+{
+    ::unlink(g_homePath.c_str());
+    if (!g_userPath.empty())
+        ::unlink(g_userPath.c_str());
+    std::signal(signalNumber, SIG_DFL);
+    std::raise(signalNumber);
 }
 
 bool writeBuiltInSound(const Text& path)
@@ -68,6 +90,23 @@ void remove()
     removeFile(homeFile());
     if (const Text copy = userFile(); !copy.isEmpty())
         removeFile(copy);
+}
+
+void removeOnTermination()
+{
+    g_homePath = codec::toFileSystemPath(homeFile());
+    const Text copy = userFile();
+    g_userPath = copy.isEmpty() ? std::string() : codec::toFileSystemPath(copy);
+
+    struct sigaction action = {};
+    action.sa_handler = removeAndEnd;
+    sigemptyset(&action.sa_mask);
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction current = {};
+        if (sigaction(signalNumber, nullptr, &current) == 0 && current.sa_handler == SIG_IGN)
+            continue;
+        sigaction(signalNumber, &action, nullptr);
+    }
 }
 
 } // namespace DefaultSound

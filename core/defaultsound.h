@@ -21,5 +21,12 @@ host::Text homeFile();
 host::Text write();
 /// Removes the home file and the per-user copy.
 void remove();
+/// From now on, when the program is ended from outside (SIGTERM: a logout or
+/// `kill`; SIGINT: Ctrl+C in its terminal; SIGHUP: its terminal closed), the
+/// two files are removed as remove() does, and the program then ends as that
+/// signal ends it. A signal the program was started ignoring stays ignored.
+/// Call once, from the user-interface thread, after entering the program's
+/// folder.
+void removeOnTermination();
 
 } // namespace DefaultSound

@@ -95,6 +95,12 @@ bool ProgramRun::waitForCleanExit(int timeoutMs)
            m_process.exitCode() == 0;
 }
 
+bool ProgramRun::signalAndWaitForEnd(int signalNumber, int timeoutMs)
+{
+    ::kill(static_cast<pid_t>(m_process.processId()), signalNumber);
+    return m_process.waitForFinished(timeoutMs);
+}
+
 void stopProcessGroup(QProcess& process)
 {
     if (process.state() == QProcess::NotRunning)

@@ -66,6 +66,8 @@ public:
 
     /// Waits for the program to end; true when it ended normally with code 0.
     bool waitForCleanExit(int timeoutMs);
+    /// Sends a signal to the program alone; true when it ended within `timeoutMs`.
+    bool signalAndWaitForEnd(int signalNumber, int timeoutMs);
     /// Ends the whole process group.
     void stop();
 

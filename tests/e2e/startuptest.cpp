@@ -1,7 +1,7 @@
 // Start and end of the real program: the main window centred with its title
 // and class, the clock face at "00" until the first tick and then the time
 // without leading zeros, the default sound file beside the program while it
-// runs, gone after the main window is closed.
+// runs, gone after the main window is closed or the program is ended from outside.
 
 #include "programfixture.h"
 
@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
 #ifndef TIKORA_SOURCE_DIR
 #error "TIKORA_SOURCE_DIR must name the source tree"
@@ -72,4 +74,17 @@ TEST_F(StartAndExit, DefaultSoundFileLivesBesideTheProgramWhileItRuns)
     m_desktop.closeWindow(m_main);
     ASSERT_TRUE(m_program->waitForCleanExit(10000)) << "closing the main window did not end the program cleanly";
     EXPECT_FALSE(QFile::exists(sound)) << "misc.mp3 is left behind after exit";
+}
+
+TEST_F(StartAndExit, EndedFromOutsideItLeavesNoDefaultSoundFileBehind)
+{
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signalNumber));
+        ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 40)));
+        const QString sound = m_program->folder() + QStringLiteral("/misc.mp3");
+        ASSERT_TRUE(QFile::exists(sound));
+        EXPECT_TRUE(m_program->signalAndWaitForEnd(signalNumber, 10000)) << "the program did not end";
+        EXPECT_FALSE(QFile::exists(sound)) << "misc.mp3 is left behind";
+        m_program.reset();
+    }
 }
