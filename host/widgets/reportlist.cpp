@@ -100,10 +100,16 @@ void ReportList::fitRowsToFont()
 
 void ReportList::addColumn(const QString& header, int width)
 {
-    m_model->appendColumn(header);
+    // The header sizes itself from the captions of the columns it shows; an
+    // invisible column gets its caption only once it is hidden, so that the
+    // font's outlines of a caption nobody sees are never read.
+    const bool visible = width > 0;
+    m_model->appendColumn(visible ? header : QString());
     const int column = m_model->columns() - 1;
     horizontalHeader()->resizeSection(column, qMax(0, width));
-    setColumnHidden(column, width <= 0);
+    setColumnHidden(column, !visible);
+    if (!visible)
+        m_model->setHeader(column, header);
 }
 
 int ReportList::columnCount() const
