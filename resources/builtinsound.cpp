@@ -1,10 +1,8 @@
 #include "resources/builtinsound.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
+#include "host/mappedpages.h"
 
 #include <cstddef>
-#include <cstdint>
 
 namespace resources::embedded {
 // Generated at build time from resources/alarm.mp3.
@@ -26,15 +24,7 @@ std::string_view builtInSoundBytes()
 
 void releaseBuiltInSound()
 {
-    // The sound is read-only data mapped from the program file, so the pages
-    // wholly inside it can be dropped: reading them again faults them back in
-    // from the file. The pages at its two ends hold other data and stay.
-    const auto pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto start = reinterpret_cast<std::uintptr_t>(embedded::alarmSound);
-    const std::uintptr_t first = (start + pageSize - 1) / pageSize * pageSize;
-    const std::uintptr_t end = (start + embedded::alarmSoundSize) / pageSize * pageSize;
-    if (end > first)
-        ::madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+    host::releaseMappedPages(embedded::alarmSound, embedded::alarmSoundSize);
 }
 
 } // namespace resources
