@@ -11,6 +11,8 @@
 
 #include <QApplication>
 
+#include <malloc.h>
+
 #include <cstdlib>
 
 namespace {
@@ -34,6 +36,9 @@ using host::operator""_t;
 
 int main(int argc, char** argv)
 {
+    // One heap for all threads: the toolkit's and the sound's threads
+    // allocate little, and each would otherwise get a heap arena of its own.
+    mallopt(M_ARENA_MAX, 1);
     preferXWayland();
     QApplication application(argc, argv);
     host::initialise("Tikora闹钟"_t);

@@ -10,20 +10,30 @@
 #              over IDLE_SECONDS, the program holding five alarms
 #   ringing    the program's CPU over RING_SECONDS while an alarm rings, shake
 #              off and on (its clock set just before the alarm's minute)
-#   sound      start and stop latency, from bench/sound-latency.sh
-# with the ratios to the floor.
-# Usage: bench/against-floor.sh [RUNS]    (default 5; IDLE_SECONDS=60 RING_SECONDS=30)
+#   sound      start and stop latency of the real program ringing an alarm
+#              (median of LATENCY_RUNS), its sound recorded from the null
+#              sink's monitor (bench/loudness timestamps each loud piece):
+#              start from the program's play request (its own log line,
+#              timestamped as it arrives through a pipe) to the first loud
+#              piece, stop from just before "停止" is clicked to the last one
+# with the ratios to the floor. The alarms are added through the editor, each
+# step waiting for what it brings about; the idle minute is measured only
+# once five alarms are set (the limit's message comes with the fifth).
+# Usage: bench/against-floor.sh [RUNS]
+#   (default 5; IDLE_SECONDS=60 RING_SECONDS=30 LATENCY_RUNS=5)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-5}
 idle_seconds=${IDLE_SECONDS:-60}
 ring_seconds=${RING_SECONDS:-30}
+latency_runs=${LATENCY_RUNS:-5}
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build/bench --target tikora floor_window mapwait > /dev/null
+cmake --build build/bench --target tikora floor_window mapwait loudness > /dev/null
 program=$PWD/build/bench/app/tikora
 floor=$PWD/build/bench/bench/floor_window
 mapwait=$PWD/build/bench/bench/mapwait
+loudness=$PWD/build/bench/bench/loudness
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
 
 # Everything started here is ended by its id on the way out.
@@ -58,24 +68,46 @@ waits() {
     for _ in $(seq "$tenths"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
     return 1
 }
-window_of() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+# window_of TITLE: a visible window with TITLE, of the process app_pid when
+# it is set (the floor's window has the main window's title).
+window_of() {
+    if [ -n "${app_pid:-}" ]; then xdotool search --all --onlyvisible --pid "$app_pid" --name "$1"
+    else xdotool search --onlyvisible --name "$1"; fi 2>/dev/null | head -n 1
+}
 window_appears() { [ -n "$(window_of "$1")" ]; }
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.2; }
+window_gone() { ! window_appears "$1"; }
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+activate() { xdotool windowactivate --sync "$1" > /dev/null 2>&1; waits 5 is_active "$1"; }
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+closed_or_limit() { window_gone "添加闹钟" || window_appears "信息："; }
+fail() { echo "$*" >&2; return 1; }
 
-# add_alarm HOUR [shake]: through the editor, at the places of its layout.
+# add_alarm HOUR [shake]: adds an alarm through the editor, at the places of
+# its layout, each step waiting (5 s at most) for what it brings about.
+# Prints "limit" when the limit's message came; fails when a step did not
+# happen.
 add_alarm() {
-    local main editor
+    local main editor message limit=""
     main=$(window_of "Tikora~闹钟")
+    [ -n "$main" ] || fail "no main window" || return 1
+    activate "$main" || fail "the main window did not take the focus" || return 1
     click "$main" 256 24
-    waits 5 window_appears "添加闹钟" || return 1
+    waits 5 window_appears "添加闹钟" || fail "the editor did not open" || return 1
     editor=$(window_of "添加闹钟")
+    activate "$editor" || fail "the editor did not take the focus" || return 1
     if [ -n "$1" ]; then click "$editor" 52 48; xdotool key ctrl+a BackSpace type "$1"; fi
     [ "${2:-}" = shake ] && click "$editor" 180 112
     click "$editor" 97 361
-    # The fifth alarm brings the limit's message.
-    sleep 0.5
-    if window_appears "信息："; then xdotool windowactivate --sync "$(window_of "信息：")" key Return; fi
-    waits 5 eval '! window_appears 添加闹钟'
+    # The editor closes, or first shows the limit's message (with the fifth alarm).
+    waits 5 closed_or_limit || fail "the editor did not close" || return 1
+    if window_appears "信息："; then
+        limit=limit
+        message=$(window_of "信息：")
+        activate "$message" && xdotool key Return
+        waits 5 window_gone "信息：" || fail "the limit's message did not close" || return 1
+    fi
+    waits 5 window_gone "添加闹钟" || fail "the editor did not close" || return 1
+    echo "$limit"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) print "n/a"; else printf "%.1f", v[int((NR + 1) / 2)] }'; }
@@ -135,26 +167,87 @@ memory() { awk '/^Rss:/ { r = $2 } /^Pss:/ { p = $2 } END { printf "%d %d", r, p
 read -r program_rss program_pss <<< "$(memory $program_pid)"
 read -r floor_rss floor_pss <<< "$(memory $floor_pid)"
 
+app_pid=$program_pid
 hour=$(( ($(date +%-H) + 12) % 24 ))
+# Five alarms, the limit's message with the fifth and not before: then the
+# list holds five.
 alarms=0
-for _ in 1 2 3 4 5; do add_alarm "$hour" && alarms=$((alarms + 1)); done
+for index in 1 2 3 4 5; do
+    added=$(add_alarm "$hour") || { echo "alarm $index could not be added" >&2; exit 1; }
+    if [ "$added" = limit ] && [ "$index" -lt 5 ]; then echo "the limit came with alarm $index" >&2; exit 1; fi
+    if [ "$added" != limit ] && [ "$index" -eq 5 ]; then echo "no limit with the fifth alarm" >&2; exit 1; fi
+    alarms=$index
+done
 sleep 2
 { read -r program_cpu program_wake; read -r floor_cpu floor_wake; } < <(measure "$idle_seconds" "$program_pid" "$floor_pid")
 kill "$program_pid" "$floor_pid"
+app_pid=""
 
 # Ringing: the clock a few seconds before a minute, the editor's proposal
 # (that minute) confirmed, and the ringing window left alone.
 ringing() {
-    local pid
+    local pid app_pid
     ( cd "$work" && LD_PRELOAD=$faketime_lib FAKETIME="@2026-03-04 07:04:52" FAKETIME_DONT_FAKE_MONOTONIC=1 \
         exec "$program" ) > /dev/null 2>&1 &
-    pid=$!; started+=($pid)
-    waits 10 window_appears "Tikora~闹钟" && add_alarm "" "$1" && waits 20 window_appears "闹钟1" \
+    pid=$!; started+=($pid); app_pid=$pid
+    waits 10 window_appears "Tikora~闹钟" && add_alarm "" "$1" > /dev/null && waits 20 window_appears "闹钟1" \
         && sleep 1 && measure "$ring_seconds" "$pid" | awk '{ print $1 }' || echo "n/a"
     kill "$pid" 2>/dev/null || true
 }
 ring_still=$(ringing "")
 ring_shake=$(ringing shake)
+
+# One alarm rung through the real program with its sound recorded from the
+# null sink's monitor; prints "START STOP" in milliseconds, "n/a n/a" when
+# the alarm did not ring. The program logs its play requests; each line is
+# timestamped as it arrives. The pointer rests on "停止" before the timed click.
+stamp_lines() { while IFS= read -r line; do printf '%s %s\n' "$EPOCHREALTIME" "$line"; done; }
+sound_heard() { [ -s "$work/loud" ]; }
+quiet_now() { awk -v now="$EPOCHREALTIME" 'END { exit !(NR > 0 && now - $1 > 0.2) }' "$work/loud"; }
+sounding_since() { [ "$(wc -l < "$work/loud")" -gt "$1" ]; }
+latency_run() {
+    local pid app_pid parec_pid loud_pid ring count clicked requested
+    rm -f "$work/pcm" && mkfifo "$work/pcm" && : > "$work/loud"
+    "$loudness" 0 < "$work/pcm" > "$work/loud" &
+    loud_pid=$!; started+=($loud_pid)
+    parec --device=bench_null.monitor --format=s16le --rate=44100 --channels=2 --latency-msec=10 > "$work/pcm" 2>/dev/null &
+    parec_pid=$!; started+=($parec_pid)
+    ( cd "$work" && QT_LOGGING_RULES="tikora.sound.debug=true" LD_PRELOAD=$faketime_lib \
+        FAKETIME="@2026-03-04 07:04:52" FAKETIME_DONT_FAKE_MONOTONIC=1 exec "$program" ) \
+        2> >(stamp_lines > "$work/log") > /dev/null &
+    pid=$!; started+=($pid); app_pid=$pid
+    if waits 10 window_appears "Tikora~闹钟" && add_alarm "" > /dev/null && waits 20 window_appears "闹钟1" \
+        && waits 5 sound_heard; then
+        ring=$(window_of "闹钟1")
+        # The sound is beeps with exact silence between them: the click comes
+        # a little after a beep has begun, so that it stops a sounding beep.
+        xdotool mousemove --window "$ring" 228 180
+        waits 5 quiet_now && count=$(wc -l < "$work/loud") && waits 5 sounding_since "$count" && sleep 0.2
+        clicked=$EPOCHREALTIME
+        xdotool click 1
+        waits 5 window_gone "闹钟1" && sleep 1
+        requested=$(awk '/playing/ { print $1; exit }' "$work/log")
+        # A stop counts only when sound was coming at the click.
+        awk -v requested="$requested" -v clicked="$clicked" '
+            NR == 1 { first = $1 } { last = $1 } $1 <= clicked { before = $1 }
+            END {
+                start = (requested == "") ? "n/a" : sprintf("%.1f", (first - requested) * 1000)
+                stop = (before == "" || clicked - before > 0.05) ? "n/a" : sprintf("%.1f", (last - clicked) * 1000)
+                print start, stop
+            }' "$work/loud"
+    else
+        echo "n/a n/a"
+    fi
+    kill "$pid" "$parec_pid" "$loud_pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+: > "$work/start.lat"; : > "$work/stop.lat"
+for _ in $(seq "$latency_runs"); do
+    read -r start stop < <(latency_run)
+    [ "$start" != n/a ] && echo "$start" >> "$work/start.lat"
+    [ "$stop" != n/a ] && echo "$stop" >> "$work/stop.lat"
+done
+start_latency=$(median < "$work/start.lat"); stop_latency=$(median < "$work/stop.lat")
 
 printf '\n%-34s %12s %12s %8s\n' "" "program" "floor" "ratio"
 printf '%-34s %12s %12s %8s\n' "start-up to mapped (ms, median)" "$program_map" "$floor_map" "$(ratio "$program_map" "$floor_map")"
@@ -166,5 +259,7 @@ printf '%-34s %12s %12s %8s\n' "idle wake-ups (/s)" "$program_wake" "$floor_wake
     "$(awk -v a="$program_wake" -v b="$floor_wake" 'BEGIN { printf "%+.1f", a - b }')"
 printf '%-34s %12s\n' "ringing CPU, shake off (%)" "$ring_still"
 printf '%-34s %12s\n' "ringing CPU, shake on (%)" "$ring_shake"
-echo
-bench/sound-latency.sh 5 2>/dev/null | grep -E 'latency|cpu playing' || echo "sound latency: n/a"
+printf '%-34s %12s   (%s of %s rings)\n' "sound start latency (ms, median)" "$start_latency" \
+    "$(wc -l < "$work/start.lat")" "$latency_runs"
+printf '%-34s %12s   (%s of %s rings)\n' "sound stop latency (ms, median)" "$stop_latency" \
+    "$(wc -l < "$work/stop.lat")" "$latency_runs"

@@ -60,9 +60,13 @@ void removeAndEnd(int signalNumber)
     std::raise(signalNumber);
 }
 
+// Written straight from where the program holds the sound, whose pages are
+// then given back: the program needs them only until the file is written.
 bool writeBuiltInSound(const Text& path)
 {
-    return writeBytesToFile(path, {resources::builtInSound()});
+    const bool written = writeBytesToFile(path, resources::builtInSoundBytes());
+    resources::releaseBuiltInSound();
+    return written;
 }
 
 } // namespace

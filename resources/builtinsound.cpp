@@ -1,5 +1,7 @@
 #include "resources/builtinsound.h"
 
+#include "host/mappedpages.h"
+
 #include <cstddef>
 
 namespace resources::embedded {
@@ -12,7 +14,17 @@ namespace resources {
 
 host::Bytes builtInSound()
 {
-    return host::Bytes{std::string(embedded::alarmSound, embedded::alarmSoundSize)};
+    return host::Bytes{std::string(builtInSoundBytes())};
+}
+
+std::string_view builtInSoundBytes()
+{
+    return {embedded::alarmSound, embedded::alarmSoundSize};
+}
+
+void releaseBuiltInSound()
+{
+    host::releaseMappedPages(embedded::alarmSound, embedded::alarmSoundSize);
 }
 
 } // namespace resources

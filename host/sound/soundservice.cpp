@@ -113,7 +113,9 @@ void stopAllSound()
     soundState().removeCurrentPlayer();
 }
 
-bool writeBytesToFile(const Text& path, const std::vector<Bytes>& arrays)
+namespace {
+
+bool writePieces(const Text& path, const std::vector<std::string_view>& pieces)
 {
     if (path.isEmpty())
         return false;
@@ -127,13 +129,29 @@ bool writeBytesToFile(const Text& path, const std::vector<Bytes>& arrays)
         qCInfo(lcSound) << "cannot write" << fileSystemPath.c_str() << ":" << std::strerror(errno);
         return false;
     }
-    for (const Bytes& array : arrays) {
-        if (!file.writeAll(array.data.data(), array.data.size())) {
+    for (const std::string_view piece : pieces) {
+        if (!file.writeAll(piece.data(), piece.size())) {
             qCInfo(lcSound) << "writing" << fileSystemPath.c_str() << "failed:" << std::strerror(errno);
             return false;
         }
     }
     return file.close();
+}
+
+} // namespace
+
+bool writeBytesToFile(const Text& path, const std::vector<Bytes>& arrays)
+{
+    std::vector<std::string_view> pieces;
+    pieces.reserve(arrays.size());
+    for (const Bytes& array : arrays)
+        pieces.emplace_back(array.data);
+    return writePieces(path, pieces);
+}
+
+bool writeBytesToFile(const Text& path, std::string_view bytes)
+{
+    return writePieces(path, {bytes});
 }
 
 bool removeFile(const Text& path)

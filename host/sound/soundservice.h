@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -39,6 +40,8 @@ void stopAllSound();
 /// false for an empty path, a path that is not a regular file, or any failure
 /// to open or write (a partly written file may remain).
 bool writeBytesToFile(const Text& path, const std::vector<Bytes>& arrays);
+/// The same for bytes the caller holds elsewhere, written without a copy.
+bool writeBytesToFile(const Text& path, std::string_view bytes);
 /// Deletes the file at path; false when it could not be deleted.
 bool removeFile(const Text& path);
 

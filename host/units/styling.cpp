@@ -24,7 +24,10 @@ void applyFont(QWidget* widget, const UnitLayout& layout)
 {
     if (!layout.font)
         return;
-    QFont font(codec::toQString(layout.font->face));
+    // A face with a stand-in (黑体, see initialise()) is asked for by the stand-in's own
+    // name: asking for 黑体 itself has the toolkit resolve an unknown family through
+    // fontconfig, which reads its whole font cache into the program's memory.
+    QFont font(QFont::substitute(codec::toQString(layout.font->face)));
     font.setPixelSize(layout.font->height);
     font.setBold(layout.font->bold);
     widget->setFont(font);

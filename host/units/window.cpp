@@ -1,12 +1,14 @@
 // The window unit (unit 0 of every window): its top-level widget, its
 // caption and its keep-on-top state.
 
+#include "host/mappedpages.h"
 #include "host/qtcodec.h"
 #include "host/runtimestate.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QResource>
 #include <QScreen>
 #include <QWindow>
 
@@ -72,8 +74,14 @@ QWidget* createWindowWidget(const WindowLayout& layout)
     window->setWindowFlags(flags);
     window->setWindowTitle(codec::toQString(layout.caption));
     window->setFixedSize(layout.outerWidth - 2 * kFrameSide, layout.outerHeight - kTitleBar - 2 * kFrameSide);
-    if (!layout.iconResource.empty())
-        window->setWindowIcon(QIcon(QString::fromStdString(layout.iconResource)));
+    if (!layout.iconResource.empty()) {
+        const QString icon = QString::fromStdString(layout.iconResource);
+        window->setWindowIcon(QIcon(icon));
+        // The icon now holds the images; the file's bytes, stored uncompressed
+        // in the program file, are not needed until another window reads them.
+        if (const QResource stored(icon); stored.compressionAlgorithm() == QResource::NoCompression)
+            releaseMappedPages(stored.data(), static_cast<std::size_t>(stored.size()));
+    }
     QPoint position(layout.left, layout.top);
     if (layout.centred) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -27,12 +27,33 @@ public:
     }
 };
 
+/// Sizes its sections in its own font. Qt's header sizes them in bold, the look of a
+/// highlighted section, which this list never shows; for Chinese captions that alone would
+/// read the bold face's outlines of every caption into the program's memory.
+class PlainHeader final : public QHeaderView
+{
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        ensurePolished();
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        option.text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
+};
+
 } // namespace
 
 ReportList::ReportList(QWidget* parent)
     : QTableView(parent),
       m_model(new ReportListModel(this))
 {
+    setHorizontalHeader(new PlainHeader(Qt::Horizontal, this));
     setModel(m_model);
     configureView();
     configureHeader();
@@ -79,10 +100,16 @@ void ReportList::fitRowsToFont()
 
 void ReportList::addColumn(const QString& header, int width)
 {
-    m_model->appendColumn(header);
+    // The header sizes itself from the captions of the columns it shows; an
+    // invisible column gets its caption only once it is hidden, so that the
+    // font's outlines of a caption nobody sees are never read.
+    const bool visible = width > 0;
+    m_model->appendColumn(visible ? header : QString());
     const int column = m_model->columns() - 1;
     horizontalHeader()->resizeSection(column, qMax(0, width));
-    setColumnHidden(column, width <= 0);
+    setColumnHidden(column, !visible);
+    if (!visible)
+        m_model->setHeader(column, header);
 }
 
 int ReportList::columnCount() const

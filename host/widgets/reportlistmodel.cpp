@@ -11,6 +11,14 @@ void ReportListModel::appendColumn(const QString& header)
     endInsertColumns();
 }
 
+void ReportListModel::setHeader(int column, const QString& header)
+{
+    if (column < 0 || column >= columns())
+        return;
+    m_headers[column] = header;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
 int ReportListModel::insertRowAt(int position, const QString& firstCell)
 {
     const int row = position < 0 || position > rows() ? rows() : position;

@@ -16,6 +16,8 @@ public:
 
     /// Appends a column with the given header text.
     void appendColumn(const QString& header);
+    /// Replaces the header text of an existing column.
+    void setHeader(int column, const QString& header);
     /// Number of rows.
     int rows() const { return int(m_rows.size()); }
     /// Number of columns.

@@ -93,6 +93,8 @@ TEST_F(ReportListTest, ZeroWidthColumnsAreInvisibleButHoldTheirCells)
     EXPECT_TRUE(list.setCell(0, 5, "开启"));
     EXPECT_EQ(list.cell(0, 4), "无");
     EXPECT_EQ(list.cell(0, 5), "开启");
+    EXPECT_EQ(list.model()->headerData(4, Qt::Horizontal).toString(), QString::fromUtf8("音乐"));
+    EXPECT_EQ(list.model()->headerData(5, Qt::Horizontal).toString(), QString::fromUtf8("振动"));
 }
 
 TEST_F(ReportListTest, DeleteRowMovesLaterRowsUpAndRefusesRowsOutsideTheList)
