@@ -2,6 +2,7 @@
 
 #include "desktopsession.h"
 
+#include <QDir>
 #include <QFile>
 #include <QThread>
 
@@ -93,6 +94,24 @@ bool ProgramRun::waitForCleanExit(int timeoutMs)
 {
     return m_process.waitForFinished(timeoutMs) && m_process.exitStatus() == QProcess::NormalExit &&
            m_process.exitCode() == 0;
+}
+
+QString ProgramRun::describeThreads() const
+{
+    const QString process = QStringLiteral("/proc/%1/task").arg(m_process.processId());
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QStringLiteral("?");
+    };
+    QString report;
+    for (const QString& thread : QDir(process).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString folder = process + u'/' + thread;
+        const QString state = read(folder + QStringLiteral("/stat")).section(u')', 1).section(u' ', 1, 1);
+        report += QStringLiteral("  %1 %2 state %3 wchan %4 syscall %5\n")
+                      .arg(thread, read(folder + QStringLiteral("/comm")), state, read(folder + QStringLiteral("/wchan")),
+                           read(folder + QStringLiteral("/syscall")).section(u' ', 0, 0));
+    }
+    return report.isEmpty() ? QStringLiteral("  (the program has ended)\n") : report;
 }
 
 bool ProgramRun::signalAndWaitForEnd(int signalNumber, int timeoutMs)

@@ -66,6 +66,9 @@ public:
 
     /// Waits for the program to end; true when it ended normally with code 0.
     bool waitForCleanExit(int timeoutMs);
+    /// What each of the program's threads is doing now (its state, the kernel
+    /// function it waits in, its system call), for a report when it hangs.
+    QString describeThreads() const;
     /// Sends a signal to the program alone; true when it ended within `timeoutMs`.
     bool signalAndWaitForEnd(int signalNumber, int timeoutMs);
     /// Ends the whole process group.
