@@ -28,12 +28,12 @@ runs=${1:-5}
 idle_seconds=${IDLE_SECONDS:-60}
 ring_seconds=${RING_SECONDS:-30}
 latency_runs=${LATENCY_RUNS:-5}
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build/bench --target tikora floor_window mapwait loudness > /dev/null
-program=$PWD/build/bench/app/tikora
-floor=$PWD/build/bench/bench/floor_window
-mapwait=$PWD/build/bench/bench/mapwait
-loudness=$PWD/build/bench/bench/loudness
+cmake -S . -B build/release-bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build/release-bench --target tikora floor_window mapwait loudness > /dev/null
+program=$PWD/build/release-bench/app/tikora
+floor=$PWD/build/release-bench/bench/floor_window
+mapwait=$PWD/build/release-bench/bench/mapwait
+loudness=$PWD/build/release-bench/bench/loudness
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1)
 
 # Everything started here is ended by its id on the way out.

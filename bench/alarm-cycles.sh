@@ -5,6 +5,6 @@
 # Usage: bench/alarm-cycles.sh [rounds]   (default 1000)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build/bench --target alarm_cycles_bench > /dev/null
-build/bench/bench/alarm_cycles_bench "${1:-1000}"
+cmake -S . -B build/release-bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build/release-bench --target alarm_cycles_bench > /dev/null
+build/release-bench/bench/alarm_cycles_bench "${1:-1000}"

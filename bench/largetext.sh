@@ -3,6 +3,6 @@
 # UI thread (release build, offscreen).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build/bench --target largetext_bench > /dev/null
-build/bench/bench/largetext_bench
+cmake -S . -B build/release-bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build/release-bench --target largetext_bench > /dev/null
+build/release-bench/bench/largetext_bench

@@ -10,10 +10,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-10}
-cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build/bench --target sound_pulse_tests > /dev/null
+cmake -S . -B build/release-bench -G Ninja -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build build/release-bench --target sound_pulse_tests > /dev/null
 
-TIKORA_LATENCY_RUNS=$runs build/bench/tests/host/sound/sound_pulse_tests --gtest_brief=1 \
+TIKORA_LATENCY_RUNS=$runs build/release-bench/tests/host/sound/sound_pulse_tests --gtest_brief=1 \
     | grep '^sound start latency' \
     | tee /dev/stderr \
     | awk '
