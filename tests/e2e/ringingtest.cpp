@@ -44,7 +44,9 @@ TEST_F(RingingOnDesktop, ShakingWindowMovesInTenPixelStepsAndJumpsToHalfTheScree
 
     // Until then it shook in steps of 10 pixels, on a grid of 10 pixels. A few
     // positions fall off the grid: the window manager's placement as the
-    // window opens, and the jump's move across before its move down.
+    // window opens, the jump's move across before its move down, and on a
+    // busy machine some more (one run had 24 of 2,310); steps of another size
+    // would leave about one position in ten on any one grid.
     std::map<std::pair<int, int>, int> onGrid;
     for (std::size_t index = 0; index < landed; ++index)
         ++onGrid[{(seen[index].x() % 10 + 10) % 10, (seen[index].y() % 10 + 10) % 10}];
@@ -52,7 +54,7 @@ TEST_F(RingingOnDesktop, ShakingWindowMovesInTenPixelStepsAndJumpsToHalfTheScree
     for (const auto& [grid, count] : onGrid)
         mostOnOneGrid = std::max(mostOnOneGrid, count);
     EXPECT_GE(landed, 10u) << "the window hardly shook before the jump";
-    EXPECT_GE(mostOnOneGrid, static_cast<int>(landed) - 4) << "the window moved by other than 10-pixel steps";
+    EXPECT_GE(mostOnOneGrid * 10, static_cast<int>(landed) * 9) << "the window moved by other than 10-pixel steps";
 }
 
 TEST_F(RingingOnDesktop, SnoozeHidesBothWindowsAndRingsTheDefaultSoundFiveMinutesLater)
