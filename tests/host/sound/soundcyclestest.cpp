@@ -7,17 +7,15 @@
 #include "host/sound/out123output.h"
 #include "host/sound/soundservice.h"
 
+#include "processusage.h"
 #include "pulseserver.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
 
-#include <malloc.h>
-
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
 
 using namespace host;
@@ -28,19 +26,13 @@ namespace {
 
 struct Usage
 {
-    long long heapBytes = 0;
-    int threads = 0;
-    int descriptors = 0;
+    ProcessUsage process;
     long peakKilobytes = 0;
 };
 
 Usage usage()
 {
-    const struct mallinfo2 heap = mallinfo2();
-    const auto descriptors = std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                                           std::filesystem::directory_iterator());
-    return {static_cast<long long>(heap.uordblks + heap.hblkhd), soundtest::threadCount(),
-            static_cast<int>(descriptors), soundtest::peakMemoryKilobytes()};
+    return {processUsage(), soundtest::peakMemoryKilobytes()};
 }
 
 // The real output, counting the opens the pipelines attempt.
@@ -124,13 +116,14 @@ protected:
         const Usage after = usage();
         std::printf("%s: %d cycles in %.1f s; heap %lld -> %lld bytes (%+.1f per cycle), threads %d -> %d, "
                     "descriptors %d -> %d, peak %ld -> %ld KiB\n",
-                    setting, count, seconds, before.heapBytes, after.heapBytes,
-                    double(after.heapBytes - before.heapBytes) / count, before.threads, after.threads,
-                    before.descriptors, after.descriptors, before.peakKilobytes, after.peakKilobytes);
-        EXPECT_EQ(after.descriptors, before.descriptors);
-        EXPECT_EQ(after.threads, before.threads);
+                    setting, count, seconds, before.process.heapBytes, after.process.heapBytes,
+                    double(after.process.heapBytes - before.process.heapBytes) / count, before.process.threads,
+                    after.process.threads, before.process.descriptors, after.process.descriptors,
+                    before.peakKilobytes, after.peakKilobytes);
+        EXPECT_EQ(after.process.descriptors, before.process.descriptors);
+        EXPECT_EQ(after.process.threads, before.process.threads);
         // Allocator noise, not a few bytes per cycle.
-        EXPECT_LT(after.heapBytes - before.heapBytes, 64 * 1024);
+        EXPECT_LT(after.process.heapBytes - before.process.heapBytes, 64 * 1024);
     }
 
     soundtest::TemporaryFolder m_folder;
