@@ -1,120 +1,66 @@
 #include "host/widgets/reportlist.h"
 
-#include "host/widgets/reportlistmodel.h"
+#include "host/widgets/longtext.h"
+#include "host/widgets/reportheader.h"
+#include "host/widgets/reportlistaccessible.h"
 
-#include <QApplication>
-#include <QHeaderView>
-#include <QMouseEvent>
+#include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
+#include <QScrollBar>
+#include <QStyleOptionViewItem>
+
+#include <algorithm>
 
 namespace host {
 
-namespace {
-
-/// Leaves out the focus mark of the current cell, which looks stray in a list that selects
-/// whole rows.
-class RowDelegate final : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QStyleOptionViewItem plain(option);
-        plain.state &= ~QStyle::State_HasFocus;
-        QStyledItemDelegate::paint(painter, plain, index);
-    }
-};
-
-/// Sizes its sections in its own font. Qt's header sizes them in bold, the look of a
-/// highlighted section, which this list never shows; for Chinese captions that alone would
-/// read the bold face's outlines of every caption into the program's memory.
-class PlainHeader final : public QHeaderView
-{
-public:
-    using QHeaderView::QHeaderView;
-
-protected:
-    QSize sectionSizeFromContents(int logicalIndex) const override
-    {
-        ensurePolished();
-        QStyleOptionHeader option;
-        initStyleOption(&option);
-        option.section = logicalIndex;
-        option.text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
-        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
-    }
-};
-
-} // namespace
-
 ReportList::ReportList(QWidget* parent)
-    : QTableView(parent),
-      m_model(new ReportListModel(this))
+    : QAbstractScrollArea(parent),
+      m_header(new ReportHeader(this))
 {
-    setHorizontalHeader(new PlainHeader(Qt::Horizontal, this));
-    setModel(m_model);
-    configureView();
-    configureHeader();
-    showSelectionForFocus();
-}
-
-void ReportList::configureView()
-{
-    setItemDelegate(new RowDelegate(this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setShowGrid(true);
-    setWordWrap(false);
-    setTabKeyNavigation(false); // Tab leaves the list for the next control
+    static const bool accessible = (QAccessible::installFactory(reportListAccessibleFactory), true);
+    Q_UNUSED(accessible);
     setFocusPolicy(Qt::StrongFocus);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-}
-
-void ReportList::configureHeader()
-{
-    QHeaderView* rows = verticalHeader();
-    rows->hide();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
     fitRowsToFont();
-
-    QHeaderView* columns = horizontalHeader();
-    columns->setSectionsClickable(true);
-    columns->setSortIndicatorShown(false);
-    columns->setHighlightSections(false);
-    columns->setStretchLastSection(false);
-    columns->setMinimumSectionSize(0);
-    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void ReportList::fitRowsToFont()
-{
-    // Rows as tight as a desktop list's: the text line and a little air, not the roomy
-    // default of a table.
-    const int rowHeight = fontMetrics().height() + 4;
-    verticalHeader()->setMinimumSectionSize(rowHeight);
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-}
+ReportList::~ReportList() = default;
 
-void ReportList::addColumn(const QString& header, int width)
+void ReportList::addColumn(const QString& caption, int width)
 {
-    // The header sizes itself from the captions of the columns it shows; an
-    // invisible column gets its caption only once it is hidden, so that the
-    // font's outlines of a caption nobody sees are never read.
-    const bool visible = width > 0;
-    m_model->appendColumn(visible ? header : QString());
-    const int column = m_model->columns() - 1;
-    horizontalHeader()->resizeSection(column, qMax(0, width));
-    setColumnHidden(column, !visible);
-    if (!visible)
-        m_model->setHeader(column, header);
+    m_columns.push_back({caption, std::max(0, width)});
+    updateGeometries();
+    viewport()->update();
+    m_header->update();
 }
 
 int ReportList::columnCount() const
 {
-    return m_model->columns();
+    return static_cast<int>(m_columns.size());
+}
+
+QString ReportList::caption(int column) const
+{
+    return column >= 0 && column < columnCount() ? m_columns[column].caption : QString();
+}
+
+int ReportList::columnWidth(int column) const
+{
+    return column >= 0 && column < columnCount() ? m_columns[column].width : 0;
+}
+
+void ReportList::setColumnWidth(int column, int width)
+{
+    if (column < 0 || column >= columnCount() || m_columns[column].width == 0 || width < 1)
+        return;
+    m_columns[column].width = width;
+    updateGeometries();
+    viewport()->update();
+    m_header->update();
 }
 
 void ReportList::setTextColor(const QColor& colour)
@@ -122,7 +68,6 @@ void ReportList::setTextColor(const QColor& colour)
     QPalette colours = palette();
     colours.setColor(QPalette::Text, colour);
     setPalette(colours);
-    showSelectionForFocus();
 }
 
 void ReportList::setBackgroundColor(const QColor& colour)
@@ -130,160 +75,364 @@ void ReportList::setBackgroundColor(const QColor& colour)
     QPalette colours = palette();
     colours.setColor(QPalette::Base, colour);
     setPalette(colours);
-    showSelectionForFocus();
-}
-
-/// Without the keyboard focus the selected row keeps its selection but is drawn like the
-/// others. Qt draws a selection in the highlight colours whether or not the view has the focus
-/// (parts of it in the style, before any delegate runs), so the colours themselves change.
-void ReportList::showSelectionForFocus()
-{
-    QPalette colours = palette();
-    if (hasFocus()) {
-        const QPalette standard = QApplication::palette(this);
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            colours.setColor(group, QPalette::Highlight, standard.color(group, QPalette::Highlight));
-            colours.setColor(group, QPalette::HighlightedText, standard.color(group, QPalette::HighlightedText));
-        }
-    } else {
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            colours.setColor(group, QPalette::Highlight, colours.color(group, QPalette::Base));
-            colours.setColor(group, QPalette::HighlightedText, colours.color(group, QPalette::Text));
-        }
-    }
-    setPalette(colours);
 }
 
 int ReportList::rowCount() const
 {
-    return m_model->rows();
+    return static_cast<int>(m_rows.size());
 }
 
 int ReportList::insertRow(int position, const QString& firstCell)
 {
-    return m_model->insertRowAt(position, firstCell);
+    const int row = position < 0 || position > rowCount() ? rowCount() : position;
+    m_rows.insert(row, QStringList{firstCell});
+    // The selection stays with the row it was on.
+    if (m_currentRow >= row)
+        ++m_currentRow;
+    rowsChanged();
+    return row;
 }
 
 QString ReportList::cell(int row, int column) const
 {
-    return m_model->cell(row, column);
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return {};
+    return m_rows[row].value(column);
 }
 
 bool ReportList::setCell(int row, int column, const QString& text)
 {
-    return m_model->setCell(row, column, text);
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+        return false;
+    QStringList& cells = m_rows[row];
+    if (cells.size() <= column)
+        cells.resize(column + 1);
+    if (cells[column] != text) {
+        cells[column] = text;
+        viewport()->update(cellRect(row, column));
+        reportListCellChanged(this, row, column);
+    }
+    return true;
 }
 
 bool ReportList::deleteRow(int row)
 {
-    // Qt's views select the next row when the selected one goes; here the selection stays
-    // with the row it was on, and goes with it.
-    const int selected = currentRow();
-    if (!m_model->removeRowAt(row))
+    if (row < 0 || row >= rowCount())
         return false;
-    const int stillSelected = selected < 0 || selected == row ? -1 : selected > row ? selected - 1 : selected;
-    if (stillSelected < 0)
-        clearSelection();
-    else if (currentRow() != stillSelected)
-        setCurrentRow(stillSelected);
+    m_rows.removeAt(row);
+    // The selection goes with its row; the keyboard's place stays where it was.
+    if (m_currentRow == row)
+        m_selected = false;
+    if (m_currentRow > row || m_currentRow >= rowCount())
+        --m_currentRow;
+    if (m_currentRow < 0)
+        m_selected = false;
+    rowsChanged();
     return true;
 }
 
 int ReportList::currentRow() const
 {
-    int first = -1;
-    for (const QItemSelectionRange& range : selectionModel()->selection()) {
-        if (first < 0 || range.top() < first)
-            first = range.top();
-    }
-    return first;
+    return m_selected ? m_currentRow : -1;
 }
 
 void ReportList::setCurrentRow(int row)
 {
     if (row < 0) {
-        if (const int selected = currentRow(); selected >= 0)
-            selectionModel()->select(m_model->index(selected, 0),
-                                     QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+        if (m_selected) {
+            m_selected = false;
+            viewport()->update();
+        }
         return;
     }
-    if (row >= m_model->rows())
+    if (row < rowCount())
+        moveCurrent(row);
+}
+
+QRect ReportList::cellRect(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || columnWidth(column) == 0)
+        return {};
+    return QRect(columnLeft(column) - horizontalScrollBar()->value(), row * m_rowHeight - verticalScrollBar()->value(),
+                 m_columns[column].width, m_rowHeight);
+}
+
+QRect ReportList::captionRect(int column) const
+{
+    if (columnWidth(column) == 0)
+        return {};
+    return QRect(columnLeft(column) - horizontalScrollBar()->value(), 0, m_columns[column].width, m_header->height());
+}
+
+int ReportList::rowAt(QPoint point) const
+{
+    if (point.y() < 0 || point.x() < 0 || point.x() >= contentWidth() - horizontalScrollBar()->value())
+        return -1;
+    const int row = (point.y() + verticalScrollBar()->value()) / m_rowHeight;
+    return row < rowCount() ? row : -1;
+}
+
+int ReportList::columnAt(int x) const
+{
+    const int contentX = x + horizontalScrollBar()->value();
+    for (int column = 0; column < columnCount(); ++column) {
+        const int left = columnLeft(column);
+        if (m_columns[column].width > 0 && contentX >= left && contentX < left + m_columns[column].width)
+            return column;
+    }
+    return -1;
+}
+
+QWidget* ReportList::header() const
+{
+    return m_header;
+}
+
+int ReportList::columnLeft(int column) const
+{
+    int left = 0;
+    for (int before = 0; before < column && before < columnCount(); ++before)
+        left += m_columns[before].width;
+    return left;
+}
+
+int ReportList::contentWidth() const
+{
+    return columnLeft(columnCount());
+}
+
+void ReportList::fitRowsToFont()
+{
+    // Rows as tight as a desktop list's: the text line and a little air.
+    m_rowHeight = fontMetrics().height() + 4;
+    updateGeometries();
+}
+
+/// Places the caption strip above the rows and sizes the scroll ranges to the rows and
+/// columns. Showing or hiding a scroll bar resizes the rows' area, which comes back here.
+void ReportList::updateGeometries()
+{
+    if (m_updatingGeometries)
         return;
-    selectionModel()->setCurrentIndex(m_model->index(row, 0),
-                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_updatingGeometries = true;
+    const int headerHeight = m_header->preferredHeight();
+    setViewportMargins(0, headerHeight, 0, 0);
+    const QRect area = viewport()->geometry();
+    m_header->setGeometry(area.left(), area.top() - headerHeight, area.width(), headerHeight);
+    QScrollBar* vertical = verticalScrollBar();
+    vertical->setSingleStep(m_rowHeight);
+    vertical->setPageStep(std::max(m_rowHeight, area.height()));
+    vertical->setRange(0, std::max(0, rowCount() * m_rowHeight - area.height()));
+    QScrollBar* horizontal = horizontalScrollBar();
+    horizontal->setSingleStep(20);
+    horizontal->setPageStep(std::max(1, area.width()));
+    horizontal->setRange(0, std::max(0, contentWidth() - area.width()));
+    m_updatingGeometries = false;
+}
+
+void ReportList::moveCurrent(int row)
+{
+    if (rowCount() == 0)
+        return;
+    row = std::clamp(row, 0, rowCount() - 1);
+    if (row == m_currentRow && m_selected)
+        return;
+    m_currentRow = row;
+    m_selected = true;
+    ensureRowVisible(row);
+    viewport()->update();
+    reportListCurrentChanged(this);
+}
+
+void ReportList::moveCurrentColumn(int step)
+{
+    for (int column = m_currentColumn + step; column >= 0 && column < columnCount(); column += step) {
+        if (m_columns[column].width == 0)
+            continue;
+        m_currentColumn = column;
+        QScrollBar* horizontal = horizontalScrollBar();
+        const int left = columnLeft(column);
+        const int right = left + m_columns[column].width;
+        if (left < horizontal->value())
+            horizontal->setValue(left);
+        else if (right > horizontal->value() + viewport()->width())
+            horizontal->setValue(right - viewport()->width());
+        reportListCurrentChanged(this);
+        return;
+    }
+}
+
+void ReportList::ensureRowVisible(int row)
+{
+    QScrollBar* vertical = verticalScrollBar();
+    const int top = row * m_rowHeight;
+    if (top < vertical->value())
+        vertical->setValue(top);
+    else if (top + m_rowHeight > vertical->value() + viewport()->height())
+        vertical->setValue(top + m_rowHeight - viewport()->height());
+}
+
+void ReportList::rowsChanged()
+{
+    updateGeometries();
+    viewport()->update();
+    reportListRowsChanged(this);
+}
+
+void ReportList::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    paintRows(painter, event->rect());
+    paintGrid(painter);
+}
+
+/// The selected row shows in the highlight colours only while the list has the keyboard
+/// focus; without it the row keeps its selection but is drawn like the others.
+void ReportList::paintRows(QPainter& painter, const QRect& area) const
+{
+    const QPalette::ColorGroup group = !isEnabled()        ? QPalette::Disabled
+                                       : isActiveWindow() ? QPalette::Active
+                                                          : QPalette::Inactive;
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int first = std::max(0, (area.top() + verticalScrollBar()->value()) / m_rowHeight);
+    const int last = std::min(rowCount() - 1, (area.bottom() + verticalScrollBar()->value()) / m_rowHeight);
+    for (int row = first; row <= last; ++row) {
+        const bool highlighted = m_selected && row == m_currentRow && hasFocus();
+        painter.setPen(palette().color(group, highlighted ? QPalette::HighlightedText : QPalette::Text));
+        for (int column = 0; column < columnCount(); ++column) {
+            const QRect rect = cellRect(row, column);
+            if (rect.isEmpty() || !rect.intersects(area))
+                continue;
+            if (highlighted)
+                painter.fillRect(rect, palette().color(group, QPalette::Highlight));
+            const QRect textRect = rect.adjusted(margin, 0, -margin, -1);
+            const QString text = fontMetrics().elidedText(shownPart(m_rows[row].value(column)), Qt::ElideRight,
+                                                          textRect.width());
+            painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        }
+    }
+}
+
+/// Rules the whole area, below the last row too, so that the list reads as a ruled sheet
+/// with room for more rows.
+void ReportList::paintGrid(QPainter& painter) const
+{
+    QStyleOptionViewItem option;
+    option.initFrom(this);
+    const int gridHint = style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this);
+    painter.setPen(QColor::fromRgba(static_cast<QRgb>(gridHint)));
+    const int bottom = viewport()->height();
+    int right = -1;
+    for (int column = 0; column < columnCount(); ++column) {
+        if (m_columns[column].width == 0)
+            continue;
+        right = columnLeft(column) + m_columns[column].width - 1 - horizontalScrollBar()->value();
+        painter.drawLine(right, 0, right, bottom);
+    }
+    if (right < 0)
+        return;
+    for (int y = m_rowHeight - 1 - verticalScrollBar()->value() % m_rowHeight; y < bottom; y += m_rowHeight)
+        painter.drawLine(0, y, right, y);
 }
 
 void ReportList::mousePressEvent(QMouseEvent* event)
 {
-    // The view selects for the right button as for the left: a press on a row selects it, a
-    // press below the rows leaves nothing selected. The signal waits for the release.
-    QTableView::mousePressEvent(event);
-    if (event->button() == Qt::RightButton)
-        m_rightButtonDown = true;
+    // Either button selects the row under it; a press below the rows leaves nothing
+    // selected. The right button's signal waits for the release.
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+        const QPoint point = event->position().toPoint();
+        if (const int row = rowAt(point); row >= 0) {
+            if (const int column = columnAt(point.x()); column >= 0)
+                m_currentColumn = column;
+            moveCurrent(row);
+        } else {
+            setCurrentRow(-1);
+        }
+        m_rightButtonDown = event->button() == Qt::RightButton;
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::mousePressEvent(event);
 }
 
 void ReportList::mouseReleaseEvent(QMouseEvent* event)
 {
-    QTableView::mouseReleaseEvent(event);
     if (event->button() == Qt::RightButton && m_rightButtonDown) {
         m_rightButtonDown = false;
         emit rightClicked();
+    }
+    event->accept();
+}
+
+void ReportList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        if (m_currentRow >= 0 && m_currentRow < rowCount())
+            QGuiApplication::clipboard()->setText(cell(m_currentRow, m_currentColumn));
+        return;
+    }
+    const int visibleRows = std::max(1, viewport()->height() / m_rowHeight);
+    const int from = m_currentRow < 0 ? -1 : m_currentRow;
+    switch (event->key()) {
+    case Qt::Key_Down:
+        moveCurrent(from + 1);
+        return;
+    case Qt::Key_Up:
+        moveCurrent(from < 0 ? 0 : from - 1);
+        return;
+    case Qt::Key_PageDown:
+        moveCurrent(from + visibleRows);
+        return;
+    case Qt::Key_PageUp:
+        moveCurrent(from - visibleRows);
+        return;
+    case Qt::Key_Home:
+        moveCurrent(0);
+        return;
+    case Qt::Key_End:
+        moveCurrent(rowCount() - 1);
+        return;
+    case Qt::Key_Left:
+        moveCurrentColumn(-1);
+        return;
+    case Qt::Key_Right:
+        moveCurrentColumn(1);
+        return;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
     }
 }
 
 void ReportList::focusInEvent(QFocusEvent* event)
 {
-    QTableView::focusInEvent(event);
-    showSelectionForFocus();
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+    reportListCurrentChanged(this);
 }
 
 void ReportList::focusOutEvent(QFocusEvent* event)
 {
-    QTableView::focusOutEvent(event);
-    showSelectionForFocus();
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
 }
 
 void ReportList::changeEvent(QEvent* event)
 {
-    QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         fitRowsToFont();
 }
 
-void ReportList::paintEvent(QPaintEvent* event)
+void ReportList::resizeEvent(QResizeEvent* event)
 {
-    QTableView::paintEvent(event);
-    if (showGrid())
-        paintGridBelowRows();
+    QAbstractScrollArea::resizeEvent(event);
+    updateGeometries();
 }
 
-/// Continues the grid through the empty space below the last row, so that the list reads as
-/// a ruled sheet with room for more rows.
-void ReportList::paintGridBelowRows()
+void ReportList::scrollContentsBy(int, int)
 {
-    const int rowHeight = verticalHeader()->defaultSectionSize();
-    const int rowsBottom = m_model->rows() == 0
-                             ? 0
-                             : rowViewportPosition(m_model->rows() - 1) + rowHeight;
-    const int bottom = viewport()->height();
-    if (rowsBottom >= bottom)
-        return;
-
-    // The same colour as the grid the table draws between its cells.
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    const int gridHint = style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this);
-    QPainter painter(viewport());
-    painter.setPen(QColor::fromRgba(static_cast<QRgb>(gridHint)));
-    int right = 0;
-    for (int column = 0; column < m_model->columns(); ++column) {
-        if (isColumnHidden(column))
-            continue;
-        right = columnViewportPosition(column) + columnWidth(column) - 1;
-        painter.drawLine(right, rowsBottom, right, bottom);
-    }
-    for (int y = rowsBottom + rowHeight - 1; y < bottom; y += rowHeight)
-        painter.drawLine(0, y, right, y);
+    viewport()->update();
+    m_header->update();
 }
 
 } // namespace host

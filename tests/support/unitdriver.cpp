@@ -1,8 +1,8 @@
 #include "unitdriver.h"
 
 #include "host/runtimestate.h"
+#include "host/widgets/reportlist.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -35,10 +35,10 @@ void click(host::UnitRef unit)
 
 void rightClick(host::UnitRef list, int row)
 {
-    auto* view = qobject_cast<QAbstractItemView*>(widgetOf(list));
+    auto* view = qobject_cast<host::ReportList*>(widgetOf(list));
     QPoint point(view->viewport()->width() / 2, view->viewport()->height() - 2);
     if (row >= 0)
-        point = view->visualRect(view->model()->index(row, 0)).center();
+        point = view->cellRect(row, 0).center();
     QTest::mousePress(view->viewport(), Qt::RightButton, {}, point);
     QTest::mouseRelease(view->viewport(), Qt::RightButton, {}, point);
 }
