@@ -1,0 +1,37 @@
+// What a screen reader reads of the real program over AT-SPI while an alarm
+// rings: the clock's digits, the alarm list's captions and cells, the buttons,
+// and the ringing window's "时间到！" with the note.
+
+#include "accessibilitybus.h"
+#include "programfixture.h"
+
+#include <QThread>
+
+using namespace std::chrono_literals;
+
+using ScreenReader = ProgramTest;
+
+TEST_F(ScreenReader, ReadsTheClockTheListTheButtonsAndTheRingingWindow)
+{
+    AccessibilityBus bus;
+    ASSERT_TRUE(bus.isRunning()) << bus.failure().toStdString();
+    ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(7, 4, 50), {"7", "5", QStringLiteral("起床")}, {.environment = bus.environment()}));
+    ASSERT_NE(waitForRinging(), 0UL) << "no ringing window at 07:05";
+
+    // role|name|text, as tree() gives them; the seconds' digits change as it is read.
+    const QStringList expected{
+        QStringLiteral("text|时|7"), QStringLiteral("text|分|5"), QStringLiteral("push button|添加闹钟|"),
+        QStringLiteral("push button|设置|"), QStringLiteral("column header|闹钟|"), QStringLiteral("column header|备注|"),
+        QStringLiteral("cell|7:5|"), QStringLiteral("cell|起床|"), QStringLiteral("label|时间到！|"),
+        QStringLiteral("text|备注|起床"), QStringLiteral("push button|停止|")};
+    QStringList tree;
+    const auto deadline = Clock::now() + 10s;
+    do {
+        tree = bus.tree();
+        if (std::all_of(expected.begin(), expected.end(), [&](const QString& line) { return tree.contains(line); }))
+            break;
+        QThread::msleep(200);
+    } while (Clock::now() < deadline);
+    for (const QString& line : expected)
+        EXPECT_TRUE(tree.contains(line)) << line.toStdString() << "\nread:\n" << tree.join('\n').toStdString();
+}
