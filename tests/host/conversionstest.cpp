@@ -22,27 +22,28 @@ TEST(TextCommands, LengthCountsBytes)
 
 TEST(TextCommands, MidTextCutsAtTheEndAndRejectsPositionsOutside)
 {
-    EXPECT_EQ(midText("abc"_t, 0, 2), Text());
-    EXPECT_EQ(midText("abc"_t, 4, 1), Text());
-    EXPECT_EQ(midText("abc"_t, 2, 5), "bc"_t);
-    EXPECT_EQ(midText("abc"_t, 1, 0), Text());
-    EXPECT_EQ(midText("abc"_t, 1, -1), Text());
-    EXPECT_EQ(midText("abc"_t, 3, 1), "c"_t);
-    EXPECT_EQ(midText("abc"_t, 1, std::numeric_limits<std::int32_t>::max()), "abc"_t);
+    const struct
+    {
+        int start, length;
+        const char* part;
+    } cases[] = {{0, 2, ""}, {4, 1, ""}, {2, 5, "bc"}, {1, 0, ""}, {1, -1, ""}, {3, 1, "c"},
+                 {1, std::numeric_limits<std::int32_t>::max(), "abc"}};
+    for (const auto& test : cases)
+        EXPECT_EQ(midText("abc"_t, test.start, test.length), Text::fromUtf8(test.part))
+            << test.start << ", " << test.length;
     // Byte positions: a double-byte character can be cut in two.
     EXPECT_EQ(midText(twoChineseCharacters, 2, 2).bytes(), "\xB1\xBC");
 }
 
 TEST(TextCommands, CharCodeIsASignedByte)
 {
-    EXPECT_EQ(charCode(twoChineseCharacters), static_cast<std::int8_t>(0xCA));
-    EXPECT_LT(charCode(twoChineseCharacters, 1), 0);
-    EXPECT_EQ(charCode(twoChineseCharacters, 4), static_cast<std::int8_t>(0xE4));
-    EXPECT_EQ(charCode("A"_t), 65);
-    EXPECT_EQ(charCode(Text()), 0);
-    EXPECT_EQ(charCode("abc"_t, 0), 0);
-    EXPECT_EQ(charCode("abc"_t, 4), 0);
-    EXPECT_EQ(charCode(Text::fromBytes(std::string("\xFF", 1))), -1);
+    const std::tuple<Text, int, int> cases[] = {
+        {twoChineseCharacters, 1, static_cast<std::int8_t>(0xCA)},
+        {twoChineseCharacters, 4, static_cast<std::int8_t>(0xE4)},
+        {"A"_t, 1, 65}, {Text(), 1, 0}, {"abc"_t, 0, 0}, {"abc"_t, 4, 0}, {Text::fromBytes("\xFF"), 1, -1},
+    };
+    for (const auto& [text, position, code] : cases)
+        EXPECT_EQ(charCode(text, position), code) << text.toUtf8() << " at " << position;
 }
 
 // Numbers without padding, in up to 13 significant digits; truths in Chinese;
