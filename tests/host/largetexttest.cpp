@@ -11,7 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QKeyEvent>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -175,8 +175,7 @@ TEST_F(LargeText, PastingAHugeTextKeepsWhatTheBoxHolds)
         widget->setFocus();
         {
             Watchdog watchdog("pasting a huge text into an edit box");
-            QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
-            QApplication::sendEvent(widget, &paste);
+            QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
             paintWindow();
         }
         EXPECT_EQ(read(box).toUtf8(), firstCharacters(text, kEditBoxHolds));

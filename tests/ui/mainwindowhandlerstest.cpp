@@ -11,7 +11,7 @@
 
 #include <QAction>
 #include <QFile>
-#include <QKeyEvent>
+#include <QTest>
 #include <QMenu>
 
 using namespace host;
@@ -41,8 +41,7 @@ ModalWatch choosingFirstItem(bool choose, QString* firstItem)
         *firstItem = first ? first->text() : QString();
         if (choose && first)
             menu->setActiveAction(first);
-        QKeyEvent key(QEvent::KeyPress, choose ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(menu, &key);
+        QTest::keyClick(menu, choose ? Qt::Key_Return : Qt::Key_Escape);
     });
 }
 
