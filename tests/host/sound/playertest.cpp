@@ -112,7 +112,8 @@ TEST(PlayerModule, InitialisesOnFirstLookupOnlyAndFinalisesOnlyWhatItInitialised
         bool (*initialise)();
         bool found;
         int finalised;
-    } cases[] = {{[] { return ++initialiseCalls > 0; }, true, 1}, {[] { return ++initialiseCalls < 0; }, false, 0}};
+    } cases[] = {{[] { ++initialiseCalls; return true; }, true, 1},
+                 {[] { ++initialiseCalls; return false; }, false, 0}};
     for (const auto& test : cases) {
         SCOPED_TRACE(test.found);
         initialiseCalls = finaliseCalls = 0;
