@@ -8,10 +8,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Well above the silence of a null sink (exactly 0), well below the quietest
-// note of the built-in sound.
-constexpr int kLoud = 1000;
-
 // The alarm list at 5, 76 of the main window: its header, then rows.
 constexpr int kListLeft = 5;
 constexpr int kListTop = 76;
@@ -130,24 +126,9 @@ QString ProgramTest::listCell(int row, int column)
 bool ProgramTest::soundHeardAfter(Clock::time_point since, std::chrono::milliseconds timeout) const
 {
     const auto deadline = Clock::now() + timeout;
-    do {
-        for (const auto& piece : m_recorder->pieces()) {
-            if (piece.arrival >= since && piece.peak > kLoud)
-                return true;
-        }
+    while (!m_recorder->firstLoud(since) && Clock::now() < deadline)
         QThread::msleep(20);
-    } while (Clock::now() < deadline);
-    return false;
-}
-
-std::optional<ProgramTest::Clock::time_point> ProgramTest::lastLoud() const
-{
-    std::optional<Clock::time_point> last;
-    for (const auto& piece : m_recorder->pieces()) {
-        if (piece.peak > kLoud)
-            last = piece.arrival;
-    }
-    return last;
+    return m_recorder->firstLoud(since).has_value();
 }
 
 bool ProgramTest::answerMessageBox(const QString& title)

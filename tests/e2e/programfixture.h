@@ -61,8 +61,6 @@ protected:
 
     /// Whether the null sink carries sound (a loud piece) after `since`, waiting up to timeout.
     bool soundHeardAfter(Clock::time_point since, std::chrono::milliseconds timeout) const;
-    /// The arrival of the last loud piece, if any.
-    std::optional<Clock::time_point> lastLoud() const;
 
     DesktopSession m_desktop;
     std::optional<soundtest::PulseServer> m_pulse;

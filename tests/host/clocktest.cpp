@@ -43,26 +43,24 @@ TEST_F(Clock, SystemClockGivesLocalTimeInWholeSeconds)
 
 TEST_F(Clock, PartsOfADay)
 {
-    const DateTime lastSecond = dateTimeOf(2023, 12, 31, 23, 59, 59);
-    EXPECT_EQ(hourOf(lastSecond), 23);
-    EXPECT_EQ(minuteOf(lastSecond), 59);
-    EXPECT_EQ(secondOf(lastSecond), 59);
-
-    const DateTime midnight = dateTimeOf(2024, 1, 1);
-    EXPECT_EQ(hourOf(midnight), 0);
-    EXPECT_EQ(minuteOf(midnight), 0);
-    EXPECT_EQ(secondOf(midnight), 0);
-
-    // One second past noon is not exact in a fraction of a day; reading it
-    // back must not drop to 12:00:00.
-    const DateTime afterNoon{45292.0 + 0.5 + 1.0 / 86400.0};
-    EXPECT_EQ(hourOf(afterNoon), 12);
-    EXPECT_EQ(secondOf(afterNoon), 1);
-    // A sum of fractions a hair below the next second reads as that second.
-    const DateTime almost{45292.0 + 7.0 / 24.0 + 30.0 / 1440.0 + 4.9999999 / 86400.0};
-    EXPECT_EQ(hourOf(almost), 7);
-    EXPECT_EQ(minuteOf(almost), 30);
-    EXPECT_EQ(secondOf(almost), 5);
+    const struct
+    {
+        DateTime moment;
+        int hour, minute, second;
+    } cases[] = {
+        {dateTimeOf(2023, 12, 31, 23, 59, 59), 23, 59, 59},
+        {dateTimeOf(2024, 1, 1), 0, 0, 0},
+        // One second past noon is not exact in a fraction of a day; reading it
+        // back must not drop to 12:00:00.
+        {DateTime{45292.0 + 0.5 + 1.0 / 86400.0}, 12, 0, 1},
+        // A sum of fractions a hair below the next second reads as that second.
+        {DateTime{45292.0 + 7.0 / 24.0 + 30.0 / 1440.0 + 4.9999999 / 86400.0}, 7, 30, 5},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(hourOf(test.moment), test.hour) << test.moment.days;
+        EXPECT_EQ(minuteOf(test.moment), test.minute) << test.moment.days;
+        EXPECT_EQ(secondOf(test.moment), test.second) << test.moment.days;
+    }
 }
 
 TEST_F(Clock, DaysCountFromTheEndOf1899)

@@ -22,66 +22,55 @@ TEST(TextCommands, LengthCountsBytes)
 
 TEST(TextCommands, MidTextCutsAtTheEndAndRejectsPositionsOutside)
 {
-    EXPECT_EQ(midText("abc"_t, 0, 2), Text());
-    EXPECT_EQ(midText("abc"_t, 4, 1), Text());
-    EXPECT_EQ(midText("abc"_t, 2, 5), "bc"_t);
-    EXPECT_EQ(midText("abc"_t, 1, 0), Text());
-    EXPECT_EQ(midText("abc"_t, 1, -1), Text());
-    EXPECT_EQ(midText("abc"_t, 3, 1), "c"_t);
-    EXPECT_EQ(midText("abc"_t, 1, std::numeric_limits<std::int32_t>::max()), "abc"_t);
+    const struct
+    {
+        int start, length;
+        const char* part;
+    } cases[] = {{0, 2, ""}, {4, 1, ""}, {2, 5, "bc"}, {1, 0, ""}, {1, -1, ""}, {3, 1, "c"},
+                 {1, std::numeric_limits<std::int32_t>::max(), "abc"}};
+    for (const auto& test : cases)
+        EXPECT_EQ(midText("abc"_t, test.start, test.length), Text::fromUtf8(test.part))
+            << test.start << ", " << test.length;
     // Byte positions: a double-byte character can be cut in two.
     EXPECT_EQ(midText(twoChineseCharacters, 2, 2).bytes(), "\xB1\xBC");
 }
 
 TEST(TextCommands, CharCodeIsASignedByte)
 {
-    EXPECT_EQ(charCode(twoChineseCharacters), static_cast<std::int8_t>(0xCA));
-    EXPECT_LT(charCode(twoChineseCharacters, 1), 0);
-    EXPECT_EQ(charCode(twoChineseCharacters, 4), static_cast<std::int8_t>(0xE4));
-    EXPECT_EQ(charCode("A"_t), 65);
-    EXPECT_EQ(charCode(Text()), 0);
-    EXPECT_EQ(charCode("abc"_t, 0), 0);
-    EXPECT_EQ(charCode("abc"_t, 4), 0);
-    EXPECT_EQ(charCode(Text::fromBytes(std::string("\xFF", 1))), -1);
+    const std::tuple<Text, int, int> cases[] = {
+        {twoChineseCharacters, 1, static_cast<std::int8_t>(0xCA)},
+        {twoChineseCharacters, 4, static_cast<std::int8_t>(0xE4)},
+        {"A"_t, 1, 65}, {Text(), 1, 0}, {"abc"_t, 0, 0}, {"abc"_t, 4, 0}, {Text::fromBytes("\xFF"), 1, -1},
+    };
+    for (const auto& [text, position, code] : cases)
+        EXPECT_EQ(charCode(text, position), code) << text.toUtf8() << " at " << position;
 }
 
-TEST(TextCommands, ToTextWritesNumbersWithoutPadding)
+// Numbers without padding, in up to 13 significant digits; truths in Chinese;
+// bytes up to their first zero.
+TEST(TextCommands, ToTextOfEachKind)
 {
-    EXPECT_EQ(toText(Value(7)), "7"_t);
-    EXPECT_EQ(toText(Value(-5)), "-5"_t);
-    EXPECT_EQ(toText(Value(0)), "0"_t);
-    EXPECT_EQ(toText(Value(std::numeric_limits<std::int32_t>::min())), "-2147483648"_t);
-    EXPECT_EQ(toText(Value(60.0)), "60"_t);
-    EXPECT_EQ(toText(Value(16.0)), "16"_t);
-    EXPECT_EQ(toText(Value(0.5)), "0.5"_t);
-    EXPECT_EQ(toText(Value(1e20)), "1e+20"_t);
-    EXPECT_EQ(toText(Value(1.0 / 3.0)), "0.3333333333333"_t);
-    EXPECT_EQ(toText(Value(1234567890123.0)), "1234567890123"_t);
-    EXPECT_EQ(toText(Value(12345678901234.0)), "1.234567890123e+13"_t);
-}
-
-TEST(TextCommands, ToTextOfOtherValues)
-{
-    EXPECT_EQ(toText(Value(true)), "真"_t);
-    EXPECT_EQ(toText(Value(false)), "假"_t);
-    EXPECT_EQ(toText(Value("备注"_t)), "备注"_t);
-    EXPECT_EQ(toText(Value(Bytes{std::string("ab\0cd", 5)})), "ab"_t);
-    EXPECT_EQ(toText(Value()), Text());
+    const std::pair<Value, const char*> cases[] = {
+        {Value(7), "7"}, {Value(-5), "-5"}, {Value(0), "0"},
+        {Value(std::numeric_limits<std::int32_t>::min()), "-2147483648"}, {Value(60.0), "60"}, {Value(16.0), "16"},
+        {Value(0.5), "0.5"}, {Value(1e20), "1e+20"}, {Value(1.0 / 3.0), "0.3333333333333"},
+        {Value(1234567890123.0), "1234567890123"}, {Value(12345678901234.0), "1.234567890123e+13"},
+        {Value(true), "真"}, {Value(false), "假"}, {Value("备注"_t), "备注"},
+        {Value(Bytes{std::string("ab\0cd", 5)}), "ab"}, {Value(), ""},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(toText(value), Text::fromUtf8(text)) << text;
 }
 
 TEST(TextCommands, ToIntegerTruncatesAndReadsFullWidthDigits)
 {
-    EXPECT_EQ(toInteger(Value(2.9)), 2);
-    EXPECT_EQ(toInteger(Value(-2.9)), -2);
-    EXPECT_EQ(toInteger(Value(42)), 42);
-    EXPECT_EQ(toInteger(Value("１２３"_t)), 123);
-    EXPECT_EQ(toInteger(Value("－４５"_t)), -45);
-    EXPECT_EQ(toInteger(Value("　７"_t)), 7);
-    EXPECT_EQ(toInteger(Value(" -12abc"_t)), -12);
-    EXPECT_EQ(toInteger(Value("+8"_t)), 8);
-    EXPECT_EQ(toInteger(Value("abc"_t)), 0);
-    EXPECT_EQ(toInteger(Value(Text())), 0);
-    EXPECT_EQ(toInteger(Value("99999999999"_t)), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(toInteger(Value("-99999999999"_t)), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(toInteger(Value(true)), 0);
+    constexpr std::int32_t max = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t min = std::numeric_limits<std::int32_t>::min();
+    const std::pair<Value, std::int32_t> cases[] = {
+        {Value(2.9), 2}, {Value(-2.9), -2}, {Value(42), 42}, {Value("１２３"_t), 123}, {Value("－４５"_t), -45},
+        {Value("　７"_t), 7}, {Value(" -12abc"_t), -12}, {Value("+8"_t), 8}, {Value("abc"_t), 0}, {Value(Text()), 0},
+        {Value("99999999999"_t), max}, {Value("-99999999999"_t), min}, {Value(true), 0},
+    };
+    for (const auto& [value, number] : cases)
+        EXPECT_EQ(toInteger(value), number) << toText(value).toUtf8();
 }

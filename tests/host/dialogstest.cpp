@@ -9,11 +9,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -22,12 +22,6 @@ using namespace host;
 using namespace testwindows;
 
 namespace {
-
-void pressEscape(QWidget* widget)
-{
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
 
 QPushButton* dialogButton(QWidget* dialog, QDialogButtonBox::StandardButton which)
 {
@@ -102,7 +96,7 @@ TEST_F(MessageBox, CancelEscapeAndCloseAnswerCancel)
     const Case cases[] = {
         {"ok", [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); }, boxAnswer::ok},
         {"cancel", [](QMessageBox* box) { box->button(QMessageBox::Cancel)->click(); }, boxAnswer::cancel},
-        {"escape", [](QMessageBox* box) { pressEscape(box); }, boxAnswer::cancel},
+        {"escape", [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, boxAnswer::cancel},
         {"close", [](QMessageBox* box) { box->close(); }, boxAnswer::cancel},
     };
     for (const Case& test : cases) {
@@ -154,7 +148,7 @@ TEST_F(MessageBox, YesNoIgnoresEscape)
 {
     bool stillShownAfterEscape = false;
     auto watch = ModalWatch::answering<QMessageBox>([&](QMessageBox* box) {
-        pressEscape(box);
+        QTest::keyClick(box, Qt::Key_Escape);
         // Qt would click No for Escape, after a short animation.
         QTimer::singleShot(300, box, [&stillShownAfterEscape, box] {
             stillShownAfterEscape = box->isVisible();

@@ -5,12 +5,13 @@
 #include "host/runtime.h"
 #include "host/commands/units.h"
 #include "modalwatch.h"
+#include "probewindows.h"
 #include "unitdriver.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QKeyEvent>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -23,54 +24,14 @@
 #include <thread>
 
 using namespace host;
+using namespace testwindows;
 
 namespace {
-
-namespace Sheet {
-inline constexpr WindowId id{391};
-inline constexpr UnitRef window{id, 0};
-inline constexpr UnitRef label{id, 1};
-inline constexpr UnitRef button{id, 2};
-inline constexpr UnitRef check{id, 3};
-inline constexpr UnitRef group{id, 4};
-inline constexpr UnitRef line{id, 5};
-inline constexpr UnitRef note{id, 6};
-inline constexpr UnitRef shownNote{id, 7};
-inline constexpr UnitRef list{id, 8};
-inline constexpr UnitRef menu{id, 9};
-// Three items: a menu lays out each of them when it opens.
-inline constexpr UnitRef items[] = {{id, 10}, {id, 11}, {id, 12}};
-} // namespace Sheet
 
 // Four mebibytes: laying out a text this long takes the toolkit far longer than the deadline.
 constexpr std::size_t kHuge = 4 << 20;
 // Characters an edit box keeps of a longer text.
 constexpr std::size_t kEditBoxHolds = 32767;
-
-const WindowLayout& sheetLayout()
-{
-    static const WindowLayout layout = [] {
-        WindowLayout sheet{.id = Sheet::id, .name = "Sheet", .caption = "表"_t, .outerWidth = 400, .outerHeight = 300};
-        sheet.units = {
-            {.ref = Sheet::label, .name = "label", .type = UnitType::Label, .rect = {5, 5, 120, 16}},
-            {.ref = Sheet::button, .name = "button", .type = UnitType::Button, .rect = {5, 25, 88, 30}},
-            {.ref = Sheet::check, .name = "check", .type = UnitType::CheckBox, .rect = {100, 25, 88, 30}},
-            {.ref = Sheet::group, .name = "group", .type = UnitType::GroupBox, .rect = {200, 5, 180, 60}},
-            {.ref = Sheet::line, .name = "line", .type = UnitType::EditBox, .rect = {5, 60, 150, 20}},
-            {.ref = Sheet::note, .name = "note", .type = UnitType::EditBox, .rect = {5, 85, 259, 45}, .multiLine = true},
-            {.ref = Sheet::shownNote, .name = "shownNote", .type = UnitType::EditBox, .rect = {5, 135, 224, 80},
-             .readOnly = true, .multiLine = true},
-            {.ref = Sheet::list, .name = "list", .type = UnitType::ListView, .rect = {5, 220, 380, 50},
-             .columns = {{"闹钟"_t, 50}, {"备注"_t, 115}}},
-            {.ref = Sheet::menu, .name = "menu", .type = UnitType::Menu, .visible = false, .text = "菜单"_t},
-            {.ref = Sheet::items[0], .name = "item1", .type = UnitType::Menu, .parent = Sheet::menu.unit},
-            {.ref = Sheet::items[1], .name = "item2", .type = UnitType::Menu, .parent = Sheet::menu.unit},
-            {.ref = Sheet::items[2], .name = "item3", .type = UnitType::Menu, .parent = Sheet::menu.unit},
-        };
-        return sheet;
-    }();
-    return layout;
-}
 
 // Aborts the run when the UI thread is still busy after a generous deadline: a
 // frozen toolkit call cannot be interrupted, and would otherwise hold the suite for minutes.
@@ -133,34 +94,28 @@ struct Target
 };
 
 constexpr Target kTargets[] = {
-    {"window caption", Sheet::window},
-    {"label", Sheet::label},
-    {"button", Sheet::button},
-    {"check box", Sheet::check},
-    {"group box", Sheet::group},
-    {"line edit", Sheet::line},
-    {"note box", Sheet::note},
-    {"read-only note box", Sheet::shownNote},
-    {"list cell", Sheet::list},
+    {"window caption", Probe::window}, {"label", Probe::label}, {"button", Probe::button},
+    {"check box", Probe::check}, {"group box", Probe::group}, {"line edit", Probe::edit},
+    {"note box", Probe::note}, {"read-only note box", Probe::shownNote}, {"list cell", Probe::list},
 };
 
 bool isEditBox(UnitRef unit)
 {
-    return unit == Sheet::line || unit == Sheet::note || unit == Sheet::shownNote;
+    return unit == Probe::edit || unit == Probe::note || unit == Probe::shownNote;
 }
 
 void write(UnitRef unit, const Text& text)
 {
-    if (unit == Sheet::list)
-        ASSERT_TRUE(listSetCell(Sheet::list, 0, 1, text));
+    if (unit == Probe::list)
+        ASSERT_TRUE(listSetCell(Probe::list, 0, 0, text));
     else
         writeProperty(unit, isEditBox(unit) ? prop::content : prop::caption, text);
 }
 
 Text read(UnitRef unit)
 {
-    if (unit == Sheet::list)
-        return listGetCell(Sheet::list, 0, 1);
+    if (unit == Probe::list)
+        return listGetCell(Probe::list, 0, 0);
     return readProperty(unit, isEditBox(unit) ? prop::content : prop::caption).toText();
 }
 
@@ -174,21 +129,19 @@ std::string firstCharacters(const std::string& utf8, std::size_t characters)
 // Everything the window shows, painted now, as a user sees it after the write.
 void paintWindow()
 {
-    QWidget* window = drive::widgetOf(Sheet::window);
+    QWidget* window = drive::widgetOf(Probe::window);
     window->repaint();
     QApplication::processEvents();
 }
 
-class LargeText : public ::testing::Test
+class LargeText : public LoadedProbe
 {
 protected:
     void SetUp() override
     {
-        registerWindow(sheetLayout());
-        ASSERT_TRUE(loadWindow(Sheet::id));
-        ASSERT_EQ(listInsertRow(Sheet::list, -1, "7:05"_t), 0);
+        LoadedProbe::SetUp();
+        ASSERT_EQ(listInsertRow(Probe::list, -1, "7:05"_t), 0);
     }
-    void TearDown() override { detail::unloadAllWindows(); }
 };
 
 } // namespace
@@ -216,13 +169,13 @@ TEST_F(LargeText, PastingAHugeTextKeepsWhatTheBoxHolds)
 {
     const std::string text = hugeText(kShapes[0].pattern);
     QApplication::clipboard()->setText(QString::fromStdString(text));
-    for (UnitRef box : {Sheet::line, Sheet::note}) {
+    for (UnitRef box : {Probe::edit, Probe::note}) {
+        writeProperty(box, prop::content, Text());
         QWidget* widget = drive::widgetOf(box);
         widget->setFocus();
         {
             Watchdog watchdog("pasting a huge text into an edit box");
-            QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
-            QApplication::sendEvent(widget, &paste);
+            QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
             paintWindow();
         }
         EXPECT_EQ(read(box).toUtf8(), firstCharacters(text, kEditBoxHolds));
@@ -237,14 +190,15 @@ TEST_F(LargeText, PastingAHugeTextKeepsWhatTheBoxHolds)
 
 TEST_F(LargeText, MenuWithHugeItemCaptionsPopsUpPromptly)
 {
+    // Three items, the separator among them: a menu lays out each of them when it opens.
     const Text caption = Text::fromUtf8(hugeText(kShapes[1].pattern));
-    for (UnitRef item : Sheet::items)
+    for (UnitRef item : {Probe::enable, Probe::separator, Probe::remove})
         writeProperty(item, menuProp::caption, caption);
     {
         Watchdog watchdog("popping up a menu with huge item captions");
         ModalWatch watch(ModalWatch::Kind::Popup, [](QWidget* popup) { popup->close(); });
-        popupMenu(Sheet::id, Sheet::menu);
+        popupMenu(Probe::id, Probe::menu);
         EXPECT_TRUE(watch.seen());
     }
-    EXPECT_TRUE(readProperty(Sheet::items[0], menuProp::caption).toText() == caption);
+    EXPECT_TRUE(readProperty(Probe::enable, menuProp::caption).toText() == caption);
 }

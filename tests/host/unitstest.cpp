@@ -9,11 +9,11 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -23,12 +23,6 @@ using namespace host;
 using namespace testwindows;
 
 namespace {
-
-void sendKey(QWidget* widget, int key)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-}
 
 QAction* actionNamed(QMenu* menu, const QString& text)
 {
@@ -79,7 +73,7 @@ TEST_F(Units, PopupMenuDeliversTheChoiceAfterItHasClosed)
             return;
         }
         menu->setActiveAction(remove);
-        sendKey(menu, Qt::Key_Return);
+        QTest::keyClick(menu, Qt::Key_Return);
     });
 
     popupMenu(Probe::id, Probe::menu);
@@ -102,7 +96,7 @@ TEST_F(Units, PopupMenuDismissedOrDisabledDeliversNothing)
         ASSERT_NE(menu, nullptr);
         QAction* enable = actionNamed(menu, "开启");
         enableEnabled = !enable || enable->isEnabled();
-        sendKey(menu, Qt::Key_Escape);
+        QTest::keyClick(menu, Qt::Key_Escape);
     });
 
     popupMenu(Probe::id, Probe::menu);

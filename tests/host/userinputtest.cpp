@@ -57,17 +57,6 @@ TEST_F(UserInput, BoxesHaveChangedWhenTheirClickArrives)
                                                    {Probe::radioB, 0, 1}}));
 }
 
-TEST_F(UserInput, ClickedRadioBoxIsTheOnlyOneCheckedAfterWritesCheckedTwo)
-{
-    writeProperty(Probe::radioA, prop::checked, 1);
-    writeProperty(Probe::radioB, prop::checked, 1);
-    drive::click(Probe::radioB);
-    EXPECT_FALSE(readProperty(Probe::radioA, prop::checked).toBool());
-    EXPECT_TRUE(readProperty(Probe::radioB, prop::checked).toBool());
-    writeProperty(Probe::radioA, prop::checked, 1);  // a write still changes only the box written
-    EXPECT_TRUE(readProperty(Probe::radioB, prop::checked).toBool());
-}
-
 TEST_F(UserInput, IntegerBoxTakesDigitsAndReadsAsANumberOnceLeft)
 {
     const struct

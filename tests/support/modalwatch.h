@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -36,6 +38,20 @@ public:
         return ModalWatch(
             Kind::Modal, [act = std::move(act)](QWidget* shown) { act(static_cast<Shown*>(shown)); },
             Shown::staticMetaObject.className(), timeoutMs);
+    }
+
+    /// Chooses the item captioned `item` from the first popup menu shown
+    /// (Return with none active closes a menu without such an item).
+    static ModalWatch choosing(const QString& item)
+    {
+        return ModalWatch(Kind::Popup, [item](QWidget* popup) {
+            auto* menu = static_cast<QMenu*>(popup);
+            for (QAction* action : menu->actions()) {
+                if (action->text() == item)
+                    menu->setActiveAction(action);
+            }
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
     }
 
     /// Whether the widget was seen.

@@ -74,6 +74,8 @@ WindowLayout makeProbe()
          .filter = "MP3 音乐|*.mp3|所有文件|*.*"_t,
          .dialogOptions = {.hideReadOnly = true, .fileMustExist = true, .pathMustExist = true}},
         {.ref = Probe::newFile, .name = "newFile", .type = UnitType::CommonDlg, .dialogOptions = {.pathMustExist = true}},
+        {.ref = Probe::shownNote, .name = "shownNote", .type = UnitType::EditBox, .rect = {255, 48, 35, 28},
+         .readOnly = true, .multiLine = true},
     };
     return layout;
 }

@@ -36,6 +36,7 @@ inline constexpr host::UnitRef spin{id, 16};
 inline constexpr host::UnitRef button{id, 17};
 inline constexpr host::UnitRef dialog{id, 18};  // an open dialog for existing MP3 files
 inline constexpr host::UnitRef newFile{id, 19}; // an open dialog that only wants the folder to exist
+inline constexpr host::UnitRef shownNote{id, 20}; // several lines, read-only
 } // namespace Probe
 
 namespace Other {

@@ -11,9 +11,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QMessageBox>
-#include <QTest>
 
 using AlarmTable::AlarmColumn;
 using namespace host;
@@ -46,19 +44,6 @@ private:
     QTimer m_timer;
 };
 
-// Chooses the list menu's item captioned `item` when the menu shows.
-ModalWatch choosing(const char* item)
-{
-    return ModalWatch(ModalWatch::Kind::Popup, [item](QWidget* popup) {
-        auto* menu = static_cast<QMenu*>(popup);
-        for (QAction* action : menu->actions()) {
-            if (action->text() == QString::fromUtf8(item))
-                menu->setActiveAction(action);
-        }
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
-}
-
 } // namespace
 
 bool loadWindows()
@@ -83,7 +68,7 @@ std::string run()
     {
         // The menu's choice arrives after the menu has closed; the editor opens from it.
         EditorWatch editor([] { drive::click(EditorWindow::选择框_振动); });
-        const ModalWatch menu = choosing("修改闹钟设置");
+        const ModalWatch menu = ModalWatch::choosing("修改闹钟设置");
         drive::rightClick(MainWindow::超级列表框1, 0);
         if (!testwindows::waitUntil([&] { return editor.confirmed(); }))
             return "修改闹钟设置 did not open the editor";
@@ -91,7 +76,7 @@ std::string run()
             return "the modified alarm does not shake";
     }
     {
-        const ModalWatch menu = choosing("删除闹钟");
+        const ModalWatch menu = ModalWatch::choosing("删除闹钟");
         const ModalWatch box(ModalWatch::Kind::Modal, [](QWidget* shown) {
             static_cast<QMessageBox*>(shown)->button(QMessageBox::Ok)->click();
         }, "QMessageBox");

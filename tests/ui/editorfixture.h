@@ -13,7 +13,6 @@
 #include "ui/main/mainwindowlayout.h"
 #include "unitdriver.h"
 
-#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -73,14 +72,7 @@ protected:
     bool modify(int row, std::function<void()> steps)
     {
         AlarmTable::setSelectedRow(row);
-        ModalWatch menu(ModalWatch::Kind::Popup, [](QWidget* popup) {
-            auto* shown = static_cast<QMenu*>(popup);
-            for (QAction* action : shown->actions()) {
-                if (action->text() == QString("修改闹钟设置"))
-                    shown->setActiveAction(action);
-            }
-            QTest::keyClick(shown, Qt::Key_Return);
-        });
+        const ModalWatch menu = ModalWatch::choosing("修改闹钟设置");
         host::popupMenu(MainWindow::id, MainWindow::菜单);
         // The choice arrives as an event of its own, and the editor opens from it.
         arm(std::move(steps));

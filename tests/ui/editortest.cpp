@@ -176,29 +176,26 @@ TEST_F(EditorTest, MusicFrameAndBrowse)
     QTemporaryDir folder;
     const QString chosen = folder.filePath("铃声.mp3");
     QFile(chosen).open(QIODevice::WriteOnly);
-    // Picks the file, or cancels.
-    const auto answer = [&](bool pick) {
-        return std::make_unique<ModalWatch>(ModalWatch::Kind::Modal, [&chosen, pick](QWidget* shown) {
-            auto* dialog = qobject_cast<QFileDialog*>(shown);
-            ASSERT_NE(dialog, nullptr);
+    const std::string path = chosen.toStdString();
+    // Clicks 打开 and picks the file, or cancels; whether the dialog showed.
+    const auto browse = [&chosen](bool pick) {
+        const auto watch = ModalWatch::answering<QFileDialog>([&chosen, pick](QFileDialog* dialog) {
             EXPECT_EQ(dialog->windowTitle(), QString("打开音乐"));
             if (!pick)
                 return dialog->reject();
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText(chosen);
             dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Open)->click();
         });
+        drive::click(按钮1);
+        return watch.seen();
     };
-    const std::string path = chosen.toStdString();
     ASSERT_TRUE(add([&] {
         EXPECT_FALSE(drive::widgetOf(按钮1)->isEnabled());
         drive::click(选择框_自定音乐);
         EXPECT_TRUE(drive::widgetOf(按钮1)->isEnabled());
-        auto watch = answer(true);
-        drive::click(按钮1);
-        EXPECT_TRUE(watch->seen());
+        EXPECT_TRUE(browse(true));
         EXPECT_EQ(textOf(编辑框_自定音乐), path);
-        watch = answer(false);
-        drive::click(按钮1);
+        EXPECT_TRUE(browse(false));
         EXPECT_EQ(textOf(编辑框_自定音乐), path);
         drive::click(按钮2);
     }));
@@ -208,12 +205,9 @@ TEST_F(EditorTest, MusicFrameAndBrowse)
     AlarmTable::setCell(0, AlarmTable::AlarmColumn::Music, "旧.mp3"_t);
     ASSERT_TRUE(modify(0, [&] {
         EXPECT_TRUE(drive::widgetOf(按钮1)->isEnabled());
-        auto watch = answer(false);
-        drive::click(按钮1);
-        EXPECT_TRUE(watch->seen());
+        EXPECT_TRUE(browse(false));
         EXPECT_EQ(textOf(编辑框_自定音乐), "旧.mp3");
-        watch = answer(true);
-        drive::click(按钮1);
+        EXPECT_TRUE(browse(true));
         EXPECT_EQ(textOf(编辑框_自定音乐), path);
         drive::click(选择框_自定音乐);
         EXPECT_FALSE(drive::widgetOf(按钮1)->isEnabled());

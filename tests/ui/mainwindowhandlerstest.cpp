@@ -11,7 +11,7 @@
 
 #include <QAction>
 #include <QFile>
-#include <QKeyEvent>
+#include <QTest>
 #include <QMenu>
 
 using namespace host;
@@ -28,13 +28,6 @@ protected:
     {
         writeProperty(MainWindow::菜单_启动停止闹钟, menuProp::caption, Value(Text::fromUtf8(caption)));
     }
-    static std::vector<Text> texts(std::initializer_list<const char*> utf8)
-    {
-        std::vector<Text> result;
-        for (const char* text : utf8)
-            result.push_back(Text::fromUtf8(text));
-        return result;
-    }
     static QString fileOf(const Text& path) { return QString::fromStdString(path.toUtf8()); }
 };
 
@@ -48,8 +41,7 @@ ModalWatch choosingFirstItem(bool choose, QString* firstItem)
         *firstItem = first ? first->text() : QString();
         if (choose && first)
             menu->setActiveAction(first);
-        QKeyEvent key(QEvent::KeyPress, choose ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(menu, &key);
+        QTest::keyClick(menu, choose ? Qt::Key_Return : Qt::Key_Escape);
     });
 }
 
@@ -63,8 +55,8 @@ TEST_F(MainWindowHandlers, ClockShowsTheTimeWithoutLeadingZeros)
         int hour, minute, second;
         std::vector<Text> shown;
     };
-    for (const Case& test : {Case{9, 5, 7, texts({"9", "5", "7"})}, Case{23, 59, 0, texts({"23", "59", "0"})},
-                             Case{0, 0, 0, texts({"0", "0", "0"})}}) {
+    for (const Case& test : {Case{9, 5, 7, {"9"_t, "5"_t, "7"_t}}, Case{23, 59, 0, {"23"_t, "59"_t, "0"_t}},
+                             Case{0, 0, 0, {"0"_t, "0"_t, "0"_t}}}) {
         setTime(test.hour, test.minute, test.second);
         clockTick();
         const std::vector<Text> shown{readProperty(MainWindow::编辑框1, prop::content).toText(),
@@ -85,8 +77,8 @@ TEST_F(MainWindowHandlers, PopupSaysWhatTheToggleWillDoToTheSelectedAlarmOnly)
         const char* caption;
         std::vector<Text> enabledAfter;
     };
-    for (const Case& test : {Case{0, "关闭闹钟", texts({"关闭", "关闭", "开启"})},
-                             Case{1, "开启闹钟", texts({"关闭", "开启", "开启"})}}) {
+    for (const Case& test : {Case{0, "关闭闹钟", {"关闭"_t, "关闭"_t, "开启"_t}},
+                             Case{1, "开启闹钟", {"关闭"_t, "开启"_t, "开启"_t}}}) {
         SCOPED_TRACE(test.row);
         QString firstItem;
         ModalWatch watch = choosingFirstItem(true, &firstItem);
@@ -107,9 +99,9 @@ TEST_F(MainWindowHandlers, DeleteAsksThenRemovesTheSelectedAlarmAndItsMirror)
         std::vector<Text> rowsAfter;
         std::vector<Text> mirrorsAfter;
     };
-    for (const Case& test : {Case{BoxAnswerer::Answer::Ok, texts({"8:0", "9:0"}), texts({"8:0", "9:0", "", "", ""})},
-                             Case{BoxAnswerer::Answer::Cancel, texts({"7:0", "8:0", "9:0"}),
-                                  texts({"7:0", "8:0", "9:0", "", ""})}}) {
+    for (const Case& test : {Case{BoxAnswerer::Answer::Ok, {"8:0"_t, "9:0"_t}, {"8:0"_t, "9:0"_t, ""_t, ""_t, ""_t}},
+                             Case{BoxAnswerer::Answer::Cancel, {"7:0"_t, "8:0"_t, "9:0"_t},
+                                  {"7:0"_t, "8:0"_t, "9:0"_t, ""_t, ""_t}}}) {
         TearDown();
         SetUp();
         for (const char* time : {"7:0", "8:0", "9:0"})

@@ -1,8 +1,7 @@
 #include "sound/capturelog.h"
-#include "host/sound/moduleloader.h"
-#include "host/sound/playercomponent.h"
 
 #include "mp3fixtures.h"
+#include "playerentries.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -13,29 +12,10 @@
 using namespace host::sound;
 using namespace std::chrono_literals;
 using soundtest::TemporaryFolder;
+using soundtest::fileList;
 using soundtest::waitUntil;
 
 namespace {
-
-// The entry points, looked up the way the sound requests do.
-struct EntryPoints
-{
-    ModuleLoader loader {playerModule()};
-    CreatePlayerFunction create = loader.lookup<CreatePlayerFunction>("CreatePlayer");
-    NewPlayFunction newPlay = loader.lookup<NewPlayFunction>("NewPlay");
-    PlayFunction play = loader.lookup<PlayFunction>("Play");
-    GetPlayStateFunction state = loader.lookup<GetPlayStateFunction>("GetPlayState");
-    SetPauseStateFunction pause = loader.lookup<SetPauseStateFunction>("SetPauseState");
-    RemovePlayerFunction remove = loader.lookup<RemovePlayerFunction>("RemovePlayer");
-};
-
-std::string fileList(const std::vector<std::string>& paths)
-{
-    std::string list;
-    for (const std::string& path : paths)
-        list += path + '\0';
-    return list + '\0';
-}
 
 // Notifications as a window would receive them.
 struct Inbox
@@ -93,7 +73,7 @@ protected:
 
     std::vector<CaptureLog::Segment> segments() const { return m_log->segments(); }
 
-    EntryPoints entry;
+    soundtest::PlayerEntries entry;
     TemporaryFolder folder;
     const std::string first = folder.write("first.mp3", soundtest::encodeMp3({.rate = 44100, .frames = 3000}));
     const std::string second
@@ -120,50 +100,33 @@ TEST(PlayerModule, ResolvesTheSixEntryPointsByExactName)
         EXPECT_EQ(loader.lookup(name), nullptr) << name;
 }
 
-namespace {
-int initialiseCalls = 0;
-int finaliseCalls = 0;
-bool failingInitialise()
+// Initialised once, on the first lookup, and finalised at the end only when
+// initialised; a failed initialisation makes every lookup yield nothing.
+TEST(PlayerModule, InitialisesOnFirstLookupOnlyAndFinalisesOnlyWhatItInitialised)
 {
-    ++initialiseCalls;
-    return false;
-}
-bool countingInitialise()
-{
-    ++initialiseCalls;
-    return true;
-}
-void countingFinalise()
-{
-    ++finaliseCalls;
-}
-} // namespace
-
-TEST(PlayerModule, FailedInitialiseMakesEveryLookupYieldNothing)
-{
-    initialiseCalls = finaliseCalls = 0;
+    static int initialiseCalls = 0;
+    static int finaliseCalls = 0;
+    const auto finalise = [] { ++finaliseCalls; };
+    const struct
     {
-        const ModuleRecord record {failingInitialise, playerModule().resolve, countingFinalise};
-        ModuleLoader loader(record);
-        EXPECT_EQ(loader.lookup("CreatePlayer"), nullptr);
-        EXPECT_EQ(loader.lookup("RemovePlayer"), nullptr);
+        bool (*initialise)();
+        bool found;
+        int finalised;
+    } cases[] = {{[] { ++initialiseCalls; return true; }, true, 1},
+                 {[] { ++initialiseCalls; return false; }, false, 0}};
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.found);
+        initialiseCalls = finaliseCalls = 0;
+        {
+            const ModuleRecord record {test.initialise, playerModule().resolve, finalise};
+            ModuleLoader loader(record);
+            EXPECT_EQ(initialiseCalls, 0);
+            EXPECT_EQ(loader.lookup("Play") != nullptr, test.found);
+            EXPECT_EQ(loader.lookup("RemovePlayer") != nullptr, test.found);
+            EXPECT_EQ(initialiseCalls, 1);
+        }
+        EXPECT_EQ(finaliseCalls, test.finalised);
     }
-    EXPECT_EQ(initialiseCalls, 1);
-    EXPECT_EQ(finaliseCalls, 0);
-}
-
-TEST(PlayerModule, InitialisesOnFirstLookupOnlyAndFinalisesAtTheEnd)
-{
-    initialiseCalls = finaliseCalls = 0;
-    {
-        const ModuleRecord record {countingInitialise, playerModule().resolve, countingFinalise};
-        ModuleLoader loader(record);
-        EXPECT_EQ(initialiseCalls, 0);
-        EXPECT_NE(loader.lookup("Play"), nullptr);
-        EXPECT_NE(loader.lookup("NewPlay"), nullptr);
-        EXPECT_EQ(initialiseCalls, 1);
-    }
-    EXPECT_EQ(finaliseCalls, 1);
 }
 
 TEST_F(PlayerTest, NullHandleDoesNothingAndReturnsZero)

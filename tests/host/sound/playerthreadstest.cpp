@@ -3,11 +3,10 @@
 // test run; so does a thread that outlives its player.
 
 #include "sound/capturelog.h"
-#include "host/sound/moduleloader.h"
-#include "host/sound/playercomponent.h"
 #include "host/sound/soundservice.h"
 
 #include "mp3fixtures.h"
+#include "playerentries.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
@@ -36,21 +35,7 @@ protected:
         setAudioOutputFactory({});
     }
 
-    std::string list(const std::vector<std::string>& paths) const
-    {
-        std::string fileList;
-        for (const std::string& path : paths)
-            fileList += path + '\0';
-        return fileList + '\0';
-    }
-
-    ModuleLoader m_loader {playerModule()};
-    const CreatePlayerFunction m_create = m_loader.lookup<CreatePlayerFunction>("CreatePlayer");
-    const NewPlayFunction m_newPlay = m_loader.lookup<NewPlayFunction>("NewPlay");
-    const GetPlayStateFunction m_state = m_loader.lookup<GetPlayStateFunction>("GetPlayState");
-    const SetPauseStateFunction m_pause = m_loader.lookup<SetPauseStateFunction>("SetPauseState");
-    const RemovePlayerFunction m_remove = m_loader.lookup<RemovePlayerFunction>("RemovePlayer");
-
+    soundtest::PlayerEntries m_entry;
     soundtest::TemporaryFolder m_folder;
     const std::string m_long = m_folder.write("long.mp3", soundtest::encodeMp3({.frames = 44100 * 2}));
     const std::string m_short = m_folder.write("short.mp3", soundtest::encodeMp3({.channels = 1, .frames = 1500}));
@@ -68,11 +53,11 @@ TEST_F(PlayerThreadsTest, RemovingAPlayingPlayerEndsItsThreads)
 {
     CaptureLog log(1.0);
     setAudioOutputFactory(log.factory());
-    PlayerHandle player = m_create(list({m_long}).c_str(), 0);
-    ASSERT_EQ(m_newPlay(player, nullptr, nullptr, 0), 1);
+    PlayerHandle player = m_entry.create(soundtest::fileList({m_long}).c_str(), 0);
+    ASSERT_EQ(m_entry.newPlay(player, nullptr, nullptr, 0), 1);
     ASSERT_TRUE(log.waitFor([](const auto& s) { return !s.empty() && s[0].frames > 4000; }, 5s));
     EXPECT_EQ(soundtest::threadCount(), m_threadsBefore + 2); // the worker and the pipeline
-    EXPECT_EQ(m_remove(player), 1);
+    EXPECT_EQ(m_entry.remove(player), 1);
     EXPECT_TRUE(soundtest::threadsSettleAt(m_threadsBefore));
     EXPECT_EQ(log.liveOutputs(), 0);
     EXPECT_TRUE(log.segments()[0].dropped);
@@ -86,19 +71,19 @@ TEST_F(PlayerThreadsTest, PlayersComeAndGoInEveryState)
     std::atomic<int> notifications = 0;
     const NotificationTarget target {countNotification, &notifications};
     for (int round = 0; round < 40; ++round) {
-        PlayerHandle player = m_create(list({m_short, m_long, m_short}).c_str(), round % 3);
-        m_newPlay(player, &target, "note", 0);
+        PlayerHandle player = m_entry.create(soundtest::fileList({m_short, m_long, m_short}).c_str(), round % 3);
+        m_entry.newPlay(player, &target, "note", 0);
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 20000));
         if (round % 4 == 1) {
-            m_pause(player, 1);
+            m_entry.pause(player, 1);
             std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
-            m_state(player);
-            m_pause(player, 0);
+            m_entry.state(player);
+            m_entry.pause(player, 0);
         } else if (round % 4 == 2) {
-            m_newPlay(player, nullptr, nullptr, 0); // restart while playing
+            m_entry.newPlay(player, nullptr, nullptr, 0); // restart while playing
         }
-        m_state(player);
-        m_remove(player);
+        m_entry.state(player);
+        m_entry.remove(player);
         EXPECT_TRUE(soundtest::threadsSettleAt(m_threadsBefore)) << "round " << round;
     }
     EXPECT_EQ(log.liveOutputs(), 0);
@@ -108,12 +93,12 @@ TEST_F(PlayerThreadsTest, PlayersThatFinishOnTheirOwnLeaveNoThreads)
 {
     CaptureLog log;
     setAudioOutputFactory(log.factory());
-    PlayerHandle player = m_create(list({m_short, m_short}).c_str(), 3);
-    m_newPlay(player, nullptr, nullptr, 0);
+    PlayerHandle player = m_entry.create(soundtest::fileList({m_short, m_short}).c_str(), 3);
+    m_entry.newPlay(player, nullptr, nullptr, 0);
     ASSERT_TRUE(log.waitFor([](const auto& s) { return s.size() == 6 && s[5].closed; }, 5s));
     EXPECT_TRUE(soundtest::threadsSettleAt(m_threadsBefore, 2s));
-    EXPECT_EQ(m_state(player), 0);
-    m_remove(player);
+    EXPECT_EQ(m_entry.state(player), 0);
+    m_entry.remove(player);
 }
 
 TEST_F(PlayerThreadsTest, RequestsReplaceEachOtherRapidly)

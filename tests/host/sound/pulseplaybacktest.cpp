@@ -20,22 +20,9 @@ using soundtest::MonitorRecorder;
 
 namespace {
 
-// Well above the noise floor of a silent null sink (which is exactly 0), well
-// below the quietest note of the built-in sound.
-constexpr int loud = 1000;
-
 double milliseconds(Clock::duration duration)
 {
     return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-std::optional<Clock::time_point> firstLoud(const std::vector<MonitorRecorder::Piece>& pieces, Clock::time_point after)
-{
-    for (const auto& piece : pieces) {
-        if (piece.arrival >= after && piece.peak > loud)
-            return piece.arrival;
-    }
-    return std::nullopt;
 }
 
 class PulsePlaybackTest : public ::testing::Test
@@ -70,7 +57,7 @@ TEST_F(PulsePlaybackTest, BuiltInSoundIsHeardAndStopsWithin50Milliseconds)
     MonitorRecorder recorder(m_server->address());
     // An idle sink's monitor starts late and in bursts; let it settle first.
     std::this_thread::sleep_for(1500ms);
-    ASSERT_FALSE(firstLoud(recorder.pieces(), Clock::time_point()).has_value()) << "the null sink is not silent";
+    ASSERT_FALSE(recorder.firstLoud(Clock::time_point()).has_value()) << "the null sink is not silent";
 
     for (int run = 0; run < std::max(runs, 1); ++run) {
         const Clock::time_point played = Clock::now();
@@ -79,7 +66,7 @@ TEST_F(PulsePlaybackTest, BuiltInSoundIsHeardAndStopsWithin50Milliseconds)
         EXPECT_LT(requestTime, soundtest::kPromptMilliseconds);
 
         std::optional<Clock::time_point> heard;
-        ASSERT_TRUE(soundtest::waitUntil([&] { return (heard = firstLoud(recorder.pieces(), played)).has_value(); },
+        ASSERT_TRUE(soundtest::waitUntil([&] { return (heard = recorder.firstLoud(played)).has_value(); },
                                          3s))
             << m_server->log();
 
@@ -90,26 +77,19 @@ TEST_F(PulsePlaybackTest, BuiltInSoundIsHeardAndStopsWithin50Milliseconds)
         const Clock::time_point stopped = Clock::now();
         const double cpuPercent
             = 100.0 * (soundtest::processCpuMilliseconds() - cpuBefore) / milliseconds(stopped - measureFrom);
-        ASSERT_TRUE(firstLoud(recorder.pieces(), stopped - 100ms).has_value()) << "no sound just before the stop";
+        ASSERT_TRUE(recorder.firstLoud(stopped - 100ms).has_value()) << "no sound just before the stop";
         stopAllSound();
         const double stopCall = milliseconds(Clock::now() - stopped);
 
         std::this_thread::sleep_for(600ms);
-        const auto pieces = recorder.pieces();
-        Clock::time_point lastLoud = stopped;
         std::size_t framesAfter = 0;
-        for (const auto& piece : pieces) {
-            if (piece.arrival < stopped)
-                continue;
-            framesAfter += piece.frames;
-            if (piece.peak > loud)
-                lastLoud = piece.arrival;
-        }
+        for (const auto& piece : recorder.pieces())
+            framesAfter += piece.arrival >= stopped ? piece.frames : 0;
         // The recording went on after the stop and fell silent at once, not after the
         // server's buffer (seconds of sound) had played out. The figure itself is
         // measured by the benchmark; the bound leaves room for a busy machine.
         EXPECT_GT(framesAfter, 44100u / 4);
-        const double stopLatency = milliseconds(lastLoud - stopped);
+        const double stopLatency = milliseconds(std::max(*recorder.lastLoud(), stopped) - stopped);
         EXPECT_LE(stopLatency, 300.0);
         std::printf("sound start latency %.1f ms, stop latency %.1f ms (request %.2f ms, stop call %.1f ms, "
                     "cpu while playing %.1f %%)\n",
@@ -124,7 +104,7 @@ TEST_F(PulsePlaybackTest, ServerGoingAwayMidSoundEndsItQuietlyAndTheNextRingIsHe
         MonitorRecorder recorder(m_server->address());
         const Clock::time_point played = Clock::now();
         playFiles(-1, {m_sound});
-        ASSERT_TRUE(soundtest::waitUntil([&] { return firstLoud(recorder.pieces(), played).has_value(); }, 3s))
+        ASSERT_TRUE(soundtest::waitUntil([&] { return recorder.firstLoud(played).has_value(); }, 3s))
             << m_server->log();
         m_server->stop();
     }
@@ -141,7 +121,7 @@ TEST_F(PulsePlaybackTest, ServerGoingAwayMidSoundEndsItQuietlyAndTheNextRingIsHe
         std::this_thread::sleep_for(1500ms);
         const Clock::time_point played = Clock::now();
         playFiles({m_sound});
-        EXPECT_TRUE(soundtest::waitUntil([&] { return firstLoud(recorder.pieces(), played).has_value(); }, 3s))
+        EXPECT_TRUE(soundtest::waitUntil([&] { return recorder.firstLoud(played).has_value(); }, 3s))
             << m_server->log();
         stopAllSound();
     }

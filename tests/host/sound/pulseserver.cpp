@@ -179,6 +179,26 @@ std::vector<MonitorRecorder::Piece> MonitorRecorder::pieces() const
     return m_pieces;
 }
 
+std::optional<std::chrono::steady_clock::time_point> MonitorRecorder::firstLoud(
+    std::chrono::steady_clock::time_point after) const
+{
+    for (const Piece& piece : pieces()) {
+        if (piece.arrival >= after && piece.peak > kLoud)
+            return piece.arrival;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::chrono::steady_clock::time_point> MonitorRecorder::lastLoud() const
+{
+    std::optional<std::chrono::steady_clock::time_point> last;
+    for (const Piece& piece : pieces()) {
+        if (piece.peak > kLoud)
+            last = piece.arrival;
+    }
+    return last;
+}
+
 void MonitorRecorder::readPieces()
 {
     std::int16_t samples[1024];

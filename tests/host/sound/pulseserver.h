@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -63,8 +64,16 @@ public:
     MonitorRecorder(const MonitorRecorder&) = delete;
     MonitorRecorder& operator=(const MonitorRecorder&) = delete;
 
+    /// Well above the silence of a null sink (exactly 0), well below the
+    /// quietest note of the built-in sound.
+    static constexpr int kLoud = 1000;
+
     /// Everything recorded so far.
     std::vector<Piece> pieces() const;
+    /// When the first loud piece at or after `after` arrived, if one did.
+    std::optional<std::chrono::steady_clock::time_point> firstLoud(std::chrono::steady_clock::time_point after) const;
+    /// When the last loud piece arrived, if one did.
+    std::optional<std::chrono::steady_clock::time_point> lastLoud() const;
 
 private:
     void readPieces();

@@ -12,7 +12,9 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 #include <thread>
+#include <utility>
 
 using namespace host;
 using resources::builtInSound;
@@ -113,28 +115,23 @@ TEST_F(SoundServiceTest, CountZeroAndEmptyPathsOnlyStop)
 {
     capture(1.0);
     const std::string longer = folder.write("longer.mp3", soundtest::encodeMp3({.frames = 88200}));
-    const auto startLonger = [&] {
+    const std::pair<const char*, std::function<void()>> requests[] = {
+        {"count 0", [&] { playFiles(0, {path(other)}); }},
+        {"empty path", [] { playFiles({Text()}); }},
+        {"array of empty paths", [] { playFiles(3, {std::vector<Text> {Text(), Text()}}); }},
+    };
+    for (const auto& [name, request] : requests) {
+        SCOPED_TRACE(name);
         const std::size_t before = segments().size();
         playFiles({path(longer)});
         ASSERT_TRUE(m_log->waitFor([&](const auto& s) { return s.size() > before && s.back().frames > 0; }, 2s));
-    };
-
-    // Each request stops the sound playing and starts nothing new.
-    const auto expectOnlyStopped = [&](const char* request) {
-        EXPECT_TRUE(segments().back().closed) << request;
+        // The request stops the sound playing and starts nothing new.
+        request();
+        EXPECT_TRUE(segments().back().closed);
         const int outputs = m_log->outputsCreated();
         std::this_thread::sleep_for(50ms);
-        EXPECT_EQ(m_log->outputsCreated(), outputs) << request;
-    };
-    startLonger();
-    playFiles(0, {path(other)});
-    expectOnlyStopped("count 0");
-    startLonger();
-    playFiles({Text()});
-    expectOnlyStopped("empty path");
-    startLonger();
-    playFiles(3, {std::vector<Text> {Text(), Text()}});
-    expectOnlyStopped("array of empty paths");
+        EXPECT_EQ(m_log->outputsCreated(), outputs);
+    }
     EXPECT_TRUE(soundtest::threadsSettleAt(m_threadsBefore));
 }
 
@@ -263,11 +260,6 @@ TEST(BuiltInSound, IsThirtySecondsOfMpeg1Layer3StereoThatGetsLouder)
     EXPECT_GT(segment.peak, 16000);
 }
 
-TEST(WriteBytesToFile, EmptyPathIsFalse)
-{
-    EXPECT_FALSE(writeBytesToFile(Text(), {builtInSound()}));
-}
-
 TEST(WriteBytesToFile, WritesExactlyTheBuiltInSound)
 {
     TemporaryFolder folder;
@@ -287,6 +279,7 @@ TEST(WriteBytesToFile, WritesArraysInOrderInAPathOfAnyScript)
 TEST(WriteBytesToFile, UnwritablePlacesAreFalse)
 {
     TemporaryFolder folder;
+    EXPECT_FALSE(writeBytesToFile(Text(), {builtInSound()}));
     // Even root cannot write below a regular file, or into /proc.
     const std::string plain = folder.write("plain", "x");
     EXPECT_FALSE(writeBytesToFile(Text::fromUtf8(plain + "/misc.mp3"), {builtInSound()}));

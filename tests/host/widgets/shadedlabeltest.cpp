@@ -18,44 +18,38 @@ QColor grey(int level)
 
 } // namespace
 
-TEST(ShadedLabel, NoticeFooterRampRunsFromBlackToGreyOnTheRight)
+// Two segments of width / 2, each channel blended on its own from one stop to
+// the next; going down the exact value is truncated, and an odd width leaves
+// a last column of the final stop.
+TEST(ShadedLabel, RampColumnsBlendBetweenTheStops)
 {
-    // 176 pixels: two segments of 88, black to black, then black to grey.
-    const std::array<QColor, 3> stops{kBlack, kBlack, kGrey};
-    EXPECT_EQ(shadedColumnColour(stops, 176, 0), kBlack);
-    EXPECT_EQ(shadedColumnColour(stops, 176, 87), kBlack);
-    EXPECT_EQ(shadedColumnColour(stops, 176, 88), kBlack);
-    EXPECT_EQ(shadedColumnColour(stops, 176, 132), grey(48));  // 44/88 of the way
-    EXPECT_EQ(shadedColumnColour(stops, 176, 133), grey(49));  // 45 × 96 / 88 = 49.09
-    EXPECT_EQ(shadedColumnColour(stops, 176, 175), grey(94));  // the last column stops short of grey
-    EXPECT_EQ(shadedColumnColour(stops, 176, 176), kGrey);
-}
-
-TEST(ShadedLabel, StudioFooterRampRunsFromGreyOnTheLeftToBlack)
-{
-    // 190 pixels: two segments of 95, grey to black, then black to black. Going down, the
-    // exact value is truncated: 96 − 96/95 = 94.99 gives 94.
-    const std::array<QColor, 3> stops{kGrey, kBlack, kBlack};
-    EXPECT_EQ(shadedColumnColour(stops, 190, 0), kGrey);
-    EXPECT_EQ(shadedColumnColour(stops, 190, 1), grey(94));
-    EXPECT_EQ(shadedColumnColour(stops, 190, 47), grey(48));   // 96 × 48 / 95 = 48.5
-    EXPECT_EQ(shadedColumnColour(stops, 190, 94), grey(1));
-    EXPECT_EQ(shadedColumnColour(stops, 190, 95), kBlack);
-    EXPECT_EQ(shadedColumnColour(stops, 190, 189), kBlack);
-}
-
-TEST(ShadedLabel, ChannelsBlendIndependentlyAndOddWidthsLeaveALastColumnOfTheFinalStop)
-{
-    const std::array<QColor, 3> stops{QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
-    EXPECT_EQ(shadedColumnColour(stops, 10, 2), QColor(153, 102, 0));
-    EXPECT_EQ(shadedColumnColour(stops, 10, 5), QColor(0, 255, 0));
-    EXPECT_EQ(shadedColumnColour(stops, 10, 9), QColor(0, 51, 204));
-    // Width 5: segments of 2, so column 4 is already past both of them.
-    EXPECT_EQ(shadedColumnColour(stops, 5, 3), QColor(0, 127, 127));
-    EXPECT_EQ(shadedColumnColour(stops, 5, 4), QColor(0, 0, 255));
-    // Too narrow for a segment: the final stop, not a division by zero.
-    EXPECT_EQ(shadedColumnColour(stops, 1, 0), QColor(0, 0, 255));
-    EXPECT_EQ(shadedColumnColour(stops, 0, 0), QColor(0, 0, 255));
+    using Stops = std::array<QColor, 3>;
+    const Stops notice{kBlack, kBlack, kGrey};
+    const Stops studio{kGrey, kBlack, kBlack};
+    const Stops rgb{QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
+    const struct
+    {
+        const Stops& stops;
+        int width, column;
+        QColor colour;
+    } cases[] = {
+        {notice, 176, 0, kBlack}, {notice, 176, 87, kBlack}, {notice, 176, 88, kBlack},
+        {notice, 176, 132, grey(48)},  // 44/88 of the way
+        {notice, 176, 133, grey(49)},  // 45 × 96 / 88 = 49.09
+        {notice, 176, 175, grey(94)},  // the last column stops short of grey
+        {notice, 176, 176, kGrey},
+        {studio, 190, 0, kGrey}, {studio, 190, 1, grey(94)},  // 96 − 96/95 = 94.99
+        {studio, 190, 47, grey(48)},                           // 96 × 48 / 95 = 48.5
+        {studio, 190, 94, grey(1)}, {studio, 190, 95, kBlack}, {studio, 190, 189, kBlack},
+        {rgb, 10, 2, QColor(153, 102, 0)}, {rgb, 10, 5, QColor(0, 255, 0)}, {rgb, 10, 9, QColor(0, 51, 204)},
+        // Width 5: segments of 2, so column 4 is already past both of them.
+        {rgb, 5, 3, QColor(0, 127, 127)}, {rgb, 5, 4, QColor(0, 0, 255)},
+        // Too narrow for a segment: the final stop, not a division by zero.
+        {rgb, 1, 0, QColor(0, 0, 255)}, {rgb, 0, 0, QColor(0, 0, 255)},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(shadedColumnColour(test.stops, test.width, test.column), test.colour)
+            << test.width << " pixels, column " << test.column;
 }
 
 TEST(ShadedLabel, PaintsEveryColumnOfTheRampAndTheCaptionOverIt)
