@@ -1,16 +1,17 @@
 // The window unit (unit 0 of every window): its top-level widget, its
 // caption and its keep-on-top state.
 
-#include "host/mappedpages.h"
 #include "host/qtcodec.h"
 #include "host/runtimestate.h"
+#include "host/windowiconqt.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QIcon>
-#include <QResource>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
+
+#include <string>
 
 namespace host::detail {
 namespace {
@@ -21,9 +22,22 @@ namespace {
 class HostWindow final : public QWidget
 {
 public:
-    explicit HostWindow(WindowId id) : m_id(id) {}
+    HostWindow(WindowId id, std::string icon) : m_id(id), m_icon(std::move(icon))
+    {
+        if (!m_icon.empty())
+            setWindowIcon(loadWindowIcon(m_icon));
+    }
 
 protected:
+    bool event(QEvent* event) override
+    {
+        // The native window copies its icon to the window manager while it
+        // is made; after that, the images need not stay in memory.
+        if (event->type() == QEvent::WinIdChange && !m_icon.empty())
+            QTimer::singleShot(0, this, [this] { releaseWindowIconPixels(m_icon); });
+        return QWidget::event(event);
+    }
+
     void closeEvent(QCloseEvent* event) override
     {
         event->ignore();
@@ -33,6 +47,7 @@ protected:
 
 private:
     WindowId m_id;
+    std::string m_icon;
 };
 
 } // namespace
@@ -62,7 +77,7 @@ const UnitTypeInfo& windowType()
 
 QWidget* createWindowWidget(const WindowLayout& layout)
 {
-    auto* window = new HostWindow(layout.id);
+    auto* window = new HostWindow(layout.id, layout.iconResource);
     window->setObjectName(QString::fromStdString(layout.name));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -74,14 +89,6 @@ QWidget* createWindowWidget(const WindowLayout& layout)
     window->setWindowFlags(flags);
     window->setWindowTitle(codec::toQString(layout.caption));
     window->setFixedSize(layout.outerWidth - 2 * kFrameSide, layout.outerHeight - kTitleBar - 2 * kFrameSide);
-    if (!layout.iconResource.empty()) {
-        const QString icon = QString::fromStdString(layout.iconResource);
-        window->setWindowIcon(QIcon(icon));
-        // The icon now holds the images; the file's bytes, stored uncompressed
-        // in the program file, are not needed until another window reads them.
-        if (const QResource stored(icon); stored.compressionAlgorithm() == QResource::NoCompression)
-            releaseMappedPages(stored.data(), static_cast<std::size_t>(stored.size()));
-    }
     QPoint position(layout.left, layout.top);
     if (layout.centred) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {

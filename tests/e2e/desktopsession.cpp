@@ -154,6 +154,30 @@ QStringList DesktopSession::windowClass(unsigned long window) const
     return parts;
 }
 
+QList<QImage> DesktopSession::windowIcons(unsigned long window) const
+{
+    // As numbers: width, height, then one 0xAARRGGBB value per pixel, for each image.
+    const QString line = run(QStringLiteral("xprop"), {QStringLiteral("-id"), id(window), QStringLiteral("-f"),
+                                                       QStringLiteral("_NET_WM_ICON"), QStringLiteral("32c"),
+                                                       QStringLiteral("_NET_WM_ICON")});
+    const QStringList values = line.mid(line.indexOf(u'=') + 1).split(u',', Qt::SkipEmptyParts);
+    QList<QImage> images;
+    for (qsizetype at = 0; at + 2 <= values.size();) {
+        const int width = values[at].trimmed().toInt();
+        const int height = values[at + 1].trimmed().toInt();
+        at += 2;
+        if (width <= 0 || height <= 0 || at + qsizetype(width) * height > values.size())
+            break;
+        QImage image(width, height, QImage::Format_ARGB32);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y, values[at++].trimmed().toUInt());
+        }
+        images.append(image);
+    }
+    return images;
+}
+
 QStringList DesktopSession::windowState(unsigned long window) const
 {
     const QString line = run(QStringLiteral("xprop"), {QStringLiteral("-id"), id(window), QStringLiteral("_NET_WM_STATE")});

@@ -5,6 +5,8 @@
 // look as a user would, through xdotool, xprop, xwininfo, wmctrl, xclip and
 // import. Everything started here is stopped by the destructor.
 
+#include <QImage>
+#include <QList>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -44,6 +46,8 @@ public:
     QString windowTitle(unsigned long window) const;
     /// The window's WM_CLASS as instance and class.
     QStringList windowClass(unsigned long window) const;
+    /// The images of the window's _NET_WM_ICON, as the window manager reads them.
+    QList<QImage> windowIcons(unsigned long window) const;
     /// The atoms of the window's _NET_WM_STATE, such as "_NET_WM_STATE_ABOVE".
     QStringList windowState(unsigned long window) const;
     /// Whether the window is mapped (shown) right now.

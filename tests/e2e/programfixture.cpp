@@ -1,5 +1,6 @@
 #include "programfixture.h"
 
+#include <QImageReader>
 #include <QThread>
 
 #include <cstdio>
@@ -20,6 +21,18 @@ constexpr int kColumnLeft[] = {0, 50, 100, 235};
 QDateTime ProgramTest::at(int hour, int minute, int second)
 {
     return QDateTime(QDate(2026, 3, 4), QTime(hour, minute, second));
+}
+
+QMap<int, QImage> ProgramTest::iconFileImages()
+{
+    QImageReader file(QStringLiteral(TIKORA_SOURCE_DIR "/resources/tikora.ico"), "ico");
+    QMap<int, QImage> images;
+    for (int index = 0; index < file.imageCount() && file.jumpToImage(index); ++index) {
+        // Qt's reader gives every image 32 bits; it notes the depth stored.
+        if (const QImage image = file.read(); image.text(QStringLiteral("_q_icoOrigDepth")) == u"32")
+            images.insert(image.width(), image.convertToFormat(QImage::Format_ARGB32));
+    }
+    return images;
 }
 
 void ProgramTest::SetUp()

@@ -10,6 +10,8 @@
 #include "pulseserver.h"
 
 #include <QDateTime>
+#include <QImage>
+#include <QMap>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -33,6 +35,8 @@ protected:
 
     /// Where the program's clock starts: a few seconds before the minute 07:05.
     static QDateTime at(int hour, int minute, int second);
+    /// The true-colour images of the program's icon file, by size, as ARGB32.
+    static QMap<int, QImage> iconFileImages();
 
     void SetUp() override;
     void TearDown() override;

@@ -1,5 +1,5 @@
-// Start and end of the real program: the main window centred with its title
-// and class, the clock face at "00" until the first tick and then the time
+// Start and end of the real program: the main window centred with its title,
+// class and icon, the clock face at "00" until the first tick and then the time
 // without leading zeros, the default sound file beside the program while it
 // runs, gone after the main window is closed or the program is ended from outside.
 
@@ -21,12 +21,23 @@
 
 using StartAndExit = ProgramTest;
 
-TEST_F(StartAndExit, MainWindowIsCentredWithItsTitleAndClass)
+TEST_F(StartAndExit, MainWindowIsCentredWithItsTitleClassAndIcon)
 {
     ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 40)));
     EXPECT_EQ(m_desktop.windowTitle(m_main), QStringLiteral(" Tikora~闹钟  1.0"));
     EXPECT_EQ(m_desktop.windowClass(m_main), (QStringList{QStringLiteral("Tikora闹钟"), QStringLiteral("Tikora闹钟")}));
     expectMainWindowCentred();
+
+    // The window manager gets the icon file's true-colour images, and 24 x 24 for panels.
+    const QMap<int, QImage> stored = iconFileImages();
+    QList<int> sizes;
+    for (const QImage& icon : m_desktop.windowIcons(m_main)) {
+        sizes.append(icon.width());
+        if (icon.width() != 24) {
+            EXPECT_TRUE(icon == stored.value(icon.width())) << icon.width() << " x " << icon.width();
+        }
+    }
+    EXPECT_EQ(sizes, (QList<int>{16, 24, 32, 48, 128}));
 }
 
 TEST_F(StartAndExit, ClockShowsZerosThenTheTimeWithoutLeadingZeros)

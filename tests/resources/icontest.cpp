@@ -1,3 +1,5 @@
+#include "host/windowiconqt.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QIcon>
@@ -174,4 +176,22 @@ TEST(ProgramIcon, PaletteImagesShowTheSamePictureAsTheTrueColourOnes)
     }
     EXPECT_GT(opaque, 300);
     EXPECT_GT(agreeing, opaque * 3 / 4);
+}
+
+TEST(ProgramIcon, WindowShowsTheTrueColourImagesDecodedAtBuildTimeAndAHalvedOne)
+{
+    const QIcon icon = host::detail::loadWindowIcon(":/tikora.ico");
+    const QList<QSize> sizes = icon.availableSizes();
+    EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {128, 128}}));
+
+    const QList<QImage> images = decodedImages();
+    ASSERT_EQ(images.size(), qsizetype(kExpectedImages.size()));
+    auto shown = [&icon](int size) { return icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32); };
+    // Indexes into kExpectedImages of the 32-bit images.
+    for (const std::size_t index : {5, 6, 7, 8}) {
+        const int size = kExpectedImages[index].size;
+        EXPECT_TRUE(shown(size) == images[index]) << size;
+    }
+    const QImage halved = images[6].scaled(24, 24, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(meanColourDistance(shown(24), halved.convertToFormat(QImage::Format_ARGB32)), 3.0);
 }

@@ -4,11 +4,10 @@
 // source of the icon.
 //   icon_to_png ICO OUTDIR
 
+#include "icoimages.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QImage>
-#include <QImageReader>
-#include <QMap>
 
 #include <cstdio>
 
@@ -19,24 +18,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s ICO OUTDIR\n", argv[0]);
         return 2;
     }
-    QImageReader reader(QString::fromLocal8Bit(argv[1]), "ico");
-    QMap<int, QImage> best;
-    do {
-        const QImage image = reader.read();
-        if (image.isNull())
-            break;
-        const int size = image.width();
-        if (!best.contains(size) || image.depth() > best[size].depth())
-            best[size] = image;
-    } while (reader.jumpToNextImage());
+    QString error;
+    const QMap<int, QImage> best = icon::bestImagesBySize(QString::fromLocal8Bit(argv[1]), &error);
     if (best.isEmpty()) {
-        std::fprintf(stderr, "icon_to_png: no image in %s: %s\n", argv[1], qPrintable(reader.errorString()));
+        std::fprintf(stderr, "icon_to_png: no image in %s: %s\n", argv[1], qPrintable(error));
         return 1;
     }
     for (auto entry = best.cbegin(); entry != best.cend(); ++entry) {
         const QString folder = QStringLiteral("%1/%2x%2").arg(QString::fromLocal8Bit(argv[2])).arg(entry.key());
         QDir().mkpath(folder);
-        if (!entry.value().convertToFormat(QImage::Format_ARGB32).save(folder + QStringLiteral("/tikora.png"), "PNG"))
+        if (!entry.value().save(folder + QStringLiteral("/tikora.png"), "PNG"))
             return 1;
     }
     return 0;
