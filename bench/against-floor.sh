@@ -22,6 +22,7 @@
 # Usage: bench/against-floor.sh [RUNS]
 #   (default 5; IDLE_SECONDS=60 RING_SECONDS=30 LATENCY_RUNS=5)
 set -euo pipefail
+trap 'echo "bench/against-floor.sh: stopped by a failed command at line $LINENO" >&2' ERR
 cd "$(dirname "$0")/.."
 
 runs=${1:-5}
@@ -150,7 +151,7 @@ echo "measuring on $DISPLAY: start-up $runs runs, idle ${idle_seconds} s, ringin
 for run in $(seq 0 "$runs"); do
     for who in program floor; do
         binary=$program; [ $who = floor ] && binary=$floor
-        result=$("$mapwait" 10000 "$binary" 2>/dev/null | awk '/^map [0-9]/ { print $2 }')
+        result=$("$mapwait" 10000 "$binary" 2>/dev/null | awk '/^map [0-9]/ { print $2 }') || result=""
         [ "$run" -gt 0 ] && [ -n "$result" ] && echo "$result" >> "$work/$who.map"
     done
 done
