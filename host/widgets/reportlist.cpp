@@ -28,8 +28,6 @@ ReportList::ReportList(QWidget* parent)
     fitRowsToFont();
 }
 
-ReportList::~ReportList() = default;
-
 void ReportList::addColumn(const QString& caption, int width)
 {
     m_columns.push_back({caption, std::max(0, width)});
@@ -125,8 +123,6 @@ bool ReportList::deleteRow(int row)
         m_selected = false;
     if (m_currentRow > row || m_currentRow >= rowCount())
         --m_currentRow;
-    if (m_currentRow < 0)
-        m_selected = false;
     rowsChanged();
     return true;
 }
@@ -372,7 +368,7 @@ void ReportList::keyPressEvent(QKeyEvent* event)
         return;
     }
     const int visibleRows = std::max(1, viewport()->height() / m_rowHeight);
-    const int from = m_currentRow < 0 ? -1 : m_currentRow;
+    const int from = m_currentRow; // -1 before any row was current
     switch (event->key()) {
     case Qt::Key_Down:
         moveCurrent(from + 1);

@@ -25,7 +25,6 @@ class ReportList final : public QAbstractScrollArea
 
 public:
     explicit ReportList(QWidget* parent = nullptr);
-    ~ReportList() override;
 
     /// Appends a column. A width of 0 makes it invisible; it still holds its cells.
     void addColumn(const QString& caption, int width);
@@ -71,8 +70,6 @@ public:
     int rowAt(QPoint point) const;
     /// The visible column at a viewport x, -1 right of the last one.
     int columnAt(int x) const;
-    /// The height of every row.
-    int rowHeight() const { return m_rowHeight; }
     /// The strip of column captions above the rows.
     QWidget* header() const;
 

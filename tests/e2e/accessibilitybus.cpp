@@ -9,20 +9,9 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-#include <unistd.h>
-
 namespace {
 
 const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
-
-void startInOwnGroup(QProcess& process, const QString& program, const QStringList& arguments,
-                     const QProcessEnvironment& environment)
-{
-    process.setProcessEnvironment(environment);
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
-    process.start(program, arguments);
-    process.waitForStarted(5000);
-}
 
 QVariant callOn(const QDBusConnection& bus, const QString& service, const QString& path, const QString& interface,
                 const QString& method, const QVariantList& arguments = {})
@@ -83,17 +72,17 @@ AccessibilityBus::AccessibilityBus()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-    startInOwnGroup(m_sessionBus, QStringLiteral("dbus-daemon"),
-                    {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")},
-                    environment);
+    m_sessionBus.setProcessEnvironment(environment);
+    startProcessGroup(m_sessionBus, QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
     if (!m_sessionBus.waitForReadyRead(5000)) {
         m_failure = QStringLiteral("dbus-daemon did not start (tools/install-deps.sh test)");
         return;
     }
     m_sessionAddress = QString::fromUtf8(m_sessionBus.readLine()).trimmed();
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionAddress);
-    startInOwnGroup(m_launcher, QStringLiteral("/usr/libexec/at-spi-bus-launcher"),
-                    {QStringLiteral("--launch-immediately")}, environment);
+    m_launcher.setProcessEnvironment(environment);
+    startProcessGroup(m_launcher, QStringLiteral("/usr/libexec/at-spi-bus-launcher"), {QStringLiteral("--launch-immediately")});
 
     // The launcher names the accessibility bus on the session bus once it is up.
     const QDBusConnection session = QDBusConnection::connectToBus(m_sessionAddress, QStringLiteral("a11y-session"));

@@ -49,11 +49,10 @@ ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedChannels);
     m_process.setWorkingDirectory(QStringLiteral("/"));
-    m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
     if (options.command.isEmpty())
-        m_process.start(binary, options.arguments);
+        startProcessGroup(m_process, binary, options.arguments);
     else
-        m_process.start(options.command.first(), options.command.mid(1));
+        startProcessGroup(m_process, options.command.first(), options.command.mid(1));
     m_process.waitForStarted(5000);
 }
 
@@ -118,6 +117,12 @@ bool ProgramRun::signalAndWaitForEnd(int signalNumber, int timeoutMs)
 {
     ::kill(static_cast<pid_t>(m_process.processId()), signalNumber);
     return m_process.waitForFinished(timeoutMs);
+}
+
+void startProcessGroup(QProcess& process, const QString& program, const QStringList& arguments)
+{
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    process.start(program, arguments);
 }
 
 void stopProcessGroup(QProcess& process)

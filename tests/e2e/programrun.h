@@ -13,6 +13,9 @@
 
 class DesktopSession;
 
+/// Starts a process as the leader of a process group of its own, so that
+/// stopProcessGroup ends it with everything it starts.
+void startProcessGroup(QProcess& process, const QString& program, const QStringList& arguments);
 /// Ends a process that leads a process group of its own, with everything it
 /// started: asks the group to end, then forces it.
 void stopProcessGroup(QProcess& process);

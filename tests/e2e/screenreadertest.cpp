@@ -7,6 +7,8 @@
 
 #include <QThread>
 
+#include <algorithm>
+
 using namespace std::chrono_literals;
 
 using ScreenReader = ProgramTest;

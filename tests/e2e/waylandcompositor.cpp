@@ -8,8 +8,6 @@
 #include <QStandardPaths>
 #include <QThread>
 
-#include <unistd.h>
-
 namespace {
 
 const QString kSocket = QStringLiteral("wayland-1");
@@ -32,8 +30,7 @@ WaylandCompositor::WaylandCompositor()
     // complaints before the log is open, its helpers' when it ends before
     // them) is shown only when it did not come up.
     m_process.setStandardOutputFile(QProcess::nullDevice());
-    m_process.setChildProcessModifier([] { ::setpgid(0, 0); });
-    m_process.start(weston, {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--socket=") + kSocket,
+    startProcessGroup(m_process, weston, {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--socket=") + kSocket,
                              QStringLiteral("--no-config"), QStringLiteral("--idle-time=0"),
                              QStringLiteral("--logger-scopes=log,proto"),
                              QStringLiteral("--log=") + m_runtime.filePath(QStringLiteral("weston.log"))});
