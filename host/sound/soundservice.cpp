@@ -115,27 +115,46 @@ void stopAllSound()
 
 namespace {
 
+// Where a write may go: a new name, or the name of a regular file or of a
+// link, which the rename replaces. A folder, FIFO or device stays as it is.
+bool mayReplace(const std::string& fileSystemPath)
+{
+    struct stat status {};
+    if (::lstat(fileSystemPath.c_str(), &status) != 0)
+        return errno == ENOENT;
+    return S_ISREG(status.st_mode) || S_ISLNK(status.st_mode);
+}
+
+// The bytes go to a new file of the program's own beside the target, which
+// then replaces the target's name in one step: a link there is replaced, not
+// followed, and no reader ever sees a half-written file.
 bool writePieces(const Text& path, const std::vector<std::string_view>& pieces)
 {
     if (path.isEmpty())
         return false;
     const std::string fileSystemPath = codec::toFileSystemPath(path);
-    // Non-blocking, so that a FIFO without a reader fails instead of waiting;
-    // only regular files are written.
-    sound::FileDescriptor file(
-        ::open(fileSystemPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644));
-    struct stat status {};
-    if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        qCInfo(lcSound) << "cannot write" << fileSystemPath.c_str() << ":" << std::strerror(errno);
+    if (!mayReplace(fileSystemPath)) {
+        qCInfo(lcSound) << "cannot write" << fileSystemPath.c_str() << ": not a file";
         return false;
     }
-    for (const std::string_view piece : pieces) {
-        if (!file.writeAll(piece.data(), piece.size())) {
-            qCInfo(lcSound) << "writing" << fileSystemPath.c_str() << "failed:" << std::strerror(errno);
-            return false;
-        }
+    const std::size_t slash = fileSystemPath.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : fileSystemPath.substr(0, slash + 1);
+    std::string temporary = folder + ".tikora-XXXXXX";
+    sound::FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!file.isOpen()) {
+        qCInfo(lcSound) << "cannot write in the folder of" << fileSystemPath.c_str() << ":" << std::strerror(errno);
+        return false;
     }
-    return file.close();
+    // Readable by all, as the sound file has always been.
+    bool written = ::fchmod(file.get(), 0644) == 0;
+    for (const std::string_view piece : pieces)
+        written = written && file.writeAll(piece.data(), piece.size());
+    written = file.close() && written;
+    if (written && ::rename(temporary.c_str(), fileSystemPath.c_str()) == 0)
+        return true;
+    qCInfo(lcSound) << "writing" << fileSystemPath.c_str() << "failed:" << std::strerror(errno);
+    ::unlink(temporary.c_str());
+    return false;
 }
 
 } // namespace

@@ -36,9 +36,11 @@ void playFiles(std::optional<std::int32_t> playCount, const std::vector<PathArgu
 void playFiles(const std::vector<PathArgument>& paths);
 /// Stops whatever is playing; waits at most about one write to the device.
 void stopAllSound();
-/// Creates or truncates the file at path and writes the arrays' bytes in order;
-/// false for an empty path, a path that is not a regular file, or any failure
-/// to open or write (a partly written file may remain).
+/// Puts a file holding the arrays' bytes, in order, at path: written under a
+/// new name in the same folder, then renamed over path, so a link at path is
+/// replaced rather than written through and no half-written file is ever
+/// seen there. False for an empty path, a path that names a folder, FIFO or
+/// device, or any failure to write or rename (path then stays as it was).
 bool writeBytesToFile(const Text& path, const std::vector<Bytes>& arrays);
 /// The same for bytes the caller holds elsewhere, written without a copy.
 bool writeBytesToFile(const Text& path, std::string_view bytes);

@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QMenu>
 
@@ -166,11 +168,20 @@ TEST_F(MainWindowHandlers, DefaultSoundFileLastsAsLongAsTheWindow)
     QFile file(fileOf(DefaultSound::homeFile()));
     closeWindow(MainWindow::id, CloseMode::Immediate);
     EXPECT_FALSE(file.exists());
+    // A link planted in its place is replaced, never written through.
+    QTemporaryDir elsewhere;
+    QFile notes(elsewhere.filePath("notes.txt"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("mine") == 4);
+    notes.close();
+    ASSERT_TRUE(notes.link(file.fileName()));
 
     ASSERT_TRUE(loadWindow(MainWindow::id));
+    EXPECT_FALSE(QFileInfo(file).isSymLink());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().toStdString() == resources::builtInSound().data);
     file.close();
     closeWindow(MainWindow::id, CloseMode::Immediate);
     EXPECT_FALSE(file.exists());
+    ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+    EXPECT_EQ(notes.readAll(), "mine");
 }
