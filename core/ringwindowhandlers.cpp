@@ -6,7 +6,6 @@
 #include "host/commands.h"
 #include "host/runtime.h"
 #include "host/sound/soundservice.h"
-#include "ui/main/mainwindowlayout.h"
 
 #include <array>
 
@@ -28,11 +27,6 @@ constexpr std::array<int, 4> kShakeIntervals{103, 102, 101, 100};
 void setInterval(UnitRef timer, int interval)
 {
     writeProperty(timer, prop::interval, Value(interval));
-}
-
-void setVisible(UnitRef window, bool visible)
-{
-    writeProperty(window, prop::visible, Value(visible));
 }
 
 void playDefaultSound()
@@ -78,13 +72,13 @@ void snoozeRinging()
 {
     static const Text seeYouLater = "5分钟后再看得见！"_t;
     stopAllSound();
-    setVisible(window, false);
-    setVisible(MainWindow::window, false);
+    // Every window goes, not only this one and the main window: a window left
+    // on screen would take no input for the five minutes.
+    hideAllWindows();
     messageBox(Value(seeYouLater), boxButtons::ok);
     // Blocks the whole program on purpose: nothing is drawn or checked meanwhile.
     delay(kSnoozeMs);
-    setVisible(window, true);
-    setVisible(MainWindow::window, true);
+    showHiddenWindows();
     playDefaultSound();
 }
 

@@ -2,8 +2,9 @@
 
 // The free-standing host commands: text and number conversions, the clock,
 // the program's folder and the screen, the message box and the open-file
-// dialog, moving units, the popup menu, appending to edit boxes, and the
-// blocking delay. All run on the user-interface thread.
+// dialog, moving units, the popup menu, appending to edit boxes, hiding and
+// showing again all windows, and the blocking delay. All run on the
+// user-interface thread.
 
 #include "host/commands/clock.h"
 #include "host/commands/conversions.h"
@@ -11,3 +12,4 @@
 #include "host/commands/dialogs.h"
 #include "host/commands/environment.h"
 #include "host/commands/units.h"
+#include "host/commands/windows.h"

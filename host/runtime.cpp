@@ -39,7 +39,7 @@ std::map<WindowId, WindowHandle>& loadedWindows()
 
 std::atomic<bool> g_reportingFatal = false;
 QEventLoop* g_messageLoop = nullptr;
-int g_loadOrder = 0;
+int g_windowOrder = 0;
 
 const Text& noSuchUnit()
 {
@@ -205,7 +205,7 @@ bool loadWindow(WindowId id, DialogMode mode, std::optional<WindowId> parent)
 
     const auto window = std::make_shared<detail::LoadedWindow>();
     window->layout = registered->second;
-    window->order = ++g_loadOrder;
+    window->order = detail::nextWindowOrder();
     window->widget = detail::createWindowWidget(*window->layout);
     window->alwaysOnTop = window->layout->alwaysOnTop;
     loadedWindows()[id] = window;
@@ -217,6 +217,10 @@ bool loadWindow(WindowId id, DialogMode mode, std::optional<WindowId> parent)
     if (mode == DialogMode::Dialog) {
         window->dialogMode = true;
         detail::refreshEnabledWindows();
+        // Modal to the whole program, as message boxes are: the window shown
+        // last is the one that takes input. A box left open under it waits,
+        // and the windows it blocks stay blocked after this one is gone.
+        window->widget->setWindowModality(Qt::ApplicationModal);
     }
     window->shownOnce = true;
     if (window->units[0].visible)
@@ -295,6 +299,19 @@ LoadedWindow* findLoaded(WindowId window)
 {
     const auto found = loadedWindows().find(window);
     return found == loadedWindows().end() ? nullptr : found->second.get();
+}
+
+std::vector<LoadedWindow*> allLoaded()
+{
+    std::vector<LoadedWindow*> windows;
+    for (const auto& [id, window] : loadedWindows())
+        windows.push_back(window.get());
+    return windows;
+}
+
+int nextWindowOrder()
+{
+    return ++g_windowOrder;
 }
 
 UnitState& unitState(UnitRef unit)

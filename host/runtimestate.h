@@ -61,6 +61,15 @@ struct LoadedWindow
 
 /// The loaded window with this id, or null.
 LoadedWindow* findLoaded(WindowId window);
+/// Every loaded window, by id.
+std::vector<LoadedWindow*> allLoaded();
+/// The next number in the order in which the program's windows appear:
+/// loaded windows, message boxes and file dialogs share one count.
+int nextWindowOrder();
+/// Numbers a message box or file dialog as it appears (nextWindowOrder).
+void stampWindowOrder(QWidget* window);
+/// The number a window got as it appeared; 0 for one never numbered.
+int windowOrder(const QWidget* window);
 /// The state of a unit of a loaded window; fatal when the window is not
 /// loaded or the unit does not exist.
 UnitState& unitState(UnitRef unit);

@@ -166,8 +166,11 @@ std::int32_t messageBox(const Value& message, std::int32_t flags, const std::opt
     }
 
     // A message box has no owner: it blocks input to every window of the
-    // program while the nested loop of exec() keeps delivering events.
+    // program that is open now, while the nested loop of exec() keeps
+    // delivering events. A window loaded in dialog mode meanwhile (an alarm
+    // ringing) is modal too and, being newer, takes the input until it closes.
     box.setWindowModality(Qt::ApplicationModal);
+    detail::stampWindowOrder(&box);
     box.exec();
 
     const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
@@ -230,6 +233,7 @@ bool openDialog(UnitRef dialog)
     if (!fileName.isEmpty())
         fileDialog.selectFile(fileName);
 
+    detail::stampWindowOrder(&fileDialog);
     const bool accepted = fileDialog.exec() == QDialog::Accepted && owned && isLoaded(dialog.window);
     const QStringList chosen = accepted ? fileDialog.selectedFiles() : QStringList();
     delete owned.data();

@@ -83,12 +83,26 @@ TEST_F(AlarmRoad, ModifiedAlarmRingsAtItsNewTimeWithItsNewNote)
 
 TEST_F(AlarmRoad, DeletedAlarmLeavesTheListAndLaterRowsMoveUp)
 {
-    ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(7, 4, 50), {"8", "10"}));
+    ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(7, 3, 0), {"7", "5"}));
     ASSERT_NO_FATAL_FAILURE(addAlarm({"9", "20"}));
     ASSERT_EQ(listCell(-1, 0), QStringLiteral("9:20"));
 
+    // The question is left open until the alarm's minute: the alarm rings
+    // over it and 停止 still stops it.
     chooseFromListMenu(0, 2);
-    ASSERT_TRUE(answerMessageBox(QStringLiteral("删除闹钟"))) << "no question before deleting";
+    ASSERT_NE(m_desktop.waitForWindow(QStringLiteral("删除闹钟")), 0UL) << "no question before deleting";
+    const auto asked = Clock::now();
+    m_program->setClock(at(7, 4, 58));
+    const unsigned long ring = waitForRinging();
+    ASSERT_NE(ring, 0UL) << "no ringing window at 07:05 over the question";
+    ASSERT_TRUE(soundHeardAfter(asked, 5s)) << "the alarm is not heard";
+    m_desktop.click(ring, centre::stopButton[0], centre::stopButton[1]);
+    const auto stopped = Clock::now();
+    EXPECT_TRUE(m_desktop.waitForNoWindow(kRingCaption)) << "停止 did not close the ringing window";
+    QThread::msleep(1000);
+    EXPECT_LT(m_recorder->lastLoud().value_or(stopped), stopped + 300ms) << "sound still heard after 停止";
+
+    ASSERT_TRUE(answerMessageBox(QStringLiteral("删除闹钟"))) << "the question did not wait for its answer";
     EXPECT_EQ(listCell(0, 0), QStringLiteral("9:20"));
     EXPECT_EQ(listCell(-1, 0), QStringLiteral("9:20")) << "the list still holds two rows";
 }

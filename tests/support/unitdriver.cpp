@@ -29,8 +29,11 @@ QWidget* widgetOf(host::UnitRef unit)
 
 void click(host::UnitRef unit)
 {
+    // Through the window, as the window system delivers a user's click: a
+    // window that a modal one blocks never sees it.
     QWidget* widget = widgetOf(unit);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    QWidget* window = widget->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, widget->rect().center()));
 }
 
 void rightClick(host::UnitRef list, int row)
