@@ -19,6 +19,9 @@ constexpr std::array<UnitRef, kSlots> kMirrors{MainWindow::标签_闹钟1, MainW
 constexpr std::array<UnitRef, kSlots> kSlotTimers{MainWindow::时钟_闹钟1, MainWindow::时钟_闹钟2, MainWindow::时钟_闹钟3,
                                                   MainWindow::时钟_闹钟4, MainWindow::时钟_闹钟5};
 
+// How often a watching slot looks at the clock.
+constexpr int kCheckMs = 1000;
+
 int column(AlarmColumn column)
 {
     return static_cast<int>(column);
@@ -52,6 +55,16 @@ UnitRef mirrorOf(int slot)
 UnitRef slotTimerOf(int slot)
 {
     return kSlotTimers.at(static_cast<std::size_t>(slot - 1));
+}
+
+SlotState slotState(int slot)
+{
+    return readProperty(slotTimerOf(slot), prop::interval).toInt() > 0 ? SlotState::Watching : SlotState::Retired;
+}
+
+void setSlotState(int slot, SlotState state)
+{
+    writeProperty(slotTimerOf(slot), prop::interval, Value(state == SlotState::Watching ? kCheckMs : 0));
 }
 
 Text mirror(int slot)
@@ -131,12 +144,41 @@ void add(const Text& ringTime, const AlarmFields& fields)
         setCell(row, AlarmColumn::Note, fields.note);
     setCell(row, AlarmColumn::Music, fields.music);
     setCell(row, AlarmColumn::Vibrate, fields.vibrate);
+    if (row < kSlots)
+        setSlotState(row + 1, SlotState::Watching);
     refreshMirrors();
     if (count() >= kSlots) {
         static const Text limit = "最多设置5个闹钟！"_t;
         messageBox(Value(limit), boxButtons::ok);
         deleteRow(kSlots);
     }
+}
+
+void rewrite(int row, const Text& ringTime, const AlarmFields& fields)
+{
+    if (row >= 0 && row < count()) {
+        if (row < kSlots && cell(row, AlarmColumn::RingTime) != ringTime)
+            setSlotState(row + 1, SlotState::Watching);
+        setCell(row, AlarmColumn::RingTime, ringTime);
+        setCell(row, AlarmColumn::Enabled, fields.enabled);
+        setCell(row, AlarmColumn::Repeat, fields.repeat);
+        setCell(row, AlarmColumn::Note, fields.note);
+        setCell(row, AlarmColumn::Music, fields.music);
+        setCell(row, AlarmColumn::Vibrate, fields.vibrate);
+    }
+    refreshMirrors();
+}
+
+void remove(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    deleteRow(row);
+    for (int slot = row + 1; slot < kSlots; ++slot)
+        setSlotState(slot, slotState(slot + 1));
+    if (row < kSlots)
+        setSlotState(kSlots, SlotState::Watching);
+    refreshMirrors();
 }
 
 } // namespace AlarmTable

@@ -40,6 +40,15 @@ host::UnitRef slotTimerOf(int slot);
 /// The ring time the slot's mirror holds (what the due check compares).
 host::Text mirror(int slot);
 
+/// What the due check knows of a slot: whether its alarm may still ring in
+/// this run. The state belongs to the alarm in the slot's row and moves with
+/// it when rows move up.
+enum class SlotState { Watching, Retired };
+/// A slot's state, kept as its timer's interval (running: watching).
+SlotState slotState(int slot);
+/// Starts or stops the due check of a slot.
+void setSlotState(int slot, SlotState state);
+
 /// Names `slot` as the one ringing, for the ringing window to read.
 void setRingingSlot(int slot);
 /// The text naming the ringing slot (the label's text, whatever it holds).
@@ -75,8 +84,18 @@ void setSelectedRow(int row);
 /// (empty for a row that does not exist).
 void refreshMirrors();
 
-/// Appends an alarm, selects it and refreshes the mirrors. When the table then
-/// holds five rows or more, says "最多设置5个闹钟！" and removes a sixth row.
+/// Appends an alarm, selects it, lets its slot watch and refreshes the
+/// mirrors. When the table then holds five rows or more, says "最多设置5个闹钟！"
+/// and removes a sixth row.
 void add(const host::Text& ringTime, const AlarmFields& fields);
+/// Rewrites every cell of a row (an empty note clears the note) and
+/// refreshes the mirrors. An alarm given a
+/// new ring time is a new alarm to the user: its slot watches again, even if
+/// it has rung. A row that does not exist is left alone.
+void rewrite(int row, const host::Text& ringTime, const AlarmFields& fields);
+/// Deletes a row. The alarms below move up a slot with their mirrors and slot
+/// states, and the last slot, now free, watches again. A row that does not
+/// exist is ignored.
+void remove(int row);
 
 } // namespace AlarmTable

@@ -29,7 +29,7 @@ void checkSlot(int slot)
     // Retired before it rings: a tick of this timer that falls due in the
     // same pass of the event loop as the user's 停止 runs after the window
     // is gone, and would ring the alarm a second time.
-    writeProperty(AlarmTable::slotTimerOf(slot), prop::interval, Value(0));
+    AlarmTable::setSlotState(slot, AlarmTable::SlotState::Retired);
     // Waits here while the window rings; when it is already open (another
     // slot rings) this returns at once and the slot stays retired unheard.
     loadWindow(RingWindow::id, DialogMode::Dialog);

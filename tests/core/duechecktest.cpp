@@ -8,6 +8,12 @@
 #include "ui/main/mainwindowlayout.h"
 #include "unitdriver.h"
 
+#include <QApplication>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <optional>
+
 using namespace host;
 using AlarmTable::AlarmColumn;
 
@@ -134,4 +140,76 @@ TEST_F(DueCheck, StopAndTheCloseBoxSilenceCloseAndRetire)
         EXPECT_FALSE(sound().segments()[0].drained);
         EXPECT_TRUE(sound().segments()[0].dropped);
     }
+}
+
+TEST_F(DueCheck, WhetherAnAlarmHasRungMovesWithIt)
+{
+    const struct
+    {
+        const char* name;
+        std::vector<int> rung;  // slots retired before the step
+        std::function<void()> step;
+        const char* states;  // after the step, slot 1 first: Watching or Retired
+    } cases[] = {
+        {"the rung alarm deleted", {1}, [] { AlarmTable::remove(0); }, "WWWWW"},
+        {"an earlier alarm deleted", {2}, [] { AlarmTable::remove(0); }, "RWWWW"},
+        {"a middle alarm deleted", {1, 3}, [] { AlarmTable::remove(1); }, "RRWWW"},
+        {"no row selected", {1}, [] { AlarmTable::remove(-1); }, "RWWWW"},
+        {"added into a retired slot", {4}, [] { addAlarm("7:3"); }, "WWWWW"},
+        {"a sixth alarm refused", {1, 2, 3, 4, 5}, [] {
+             BoxAnswerer limit(BoxAnswerer::Answer::Ok);
+             addAlarm("7:5");
+         }, "RRRRR"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        TearDown();
+        SetUp();
+        {
+            BoxAnswerer limit(BoxAnswerer::Answer::Ok);
+            for (const char* time : test.rung.size() == 5 ? std::vector{"7:0", "7:1", "7:2", "7:3", "7:4"}
+                                                          : std::vector{"7:0", "7:1", "7:2"})
+                addAlarm(time);
+        }
+        for (int slot : test.rung)
+            AlarmTable::setSlotState(slot, AlarmTable::SlotState::Retired);
+        test.step();
+        std::string states;
+        for (int slot = 1; slot <= AlarmTable::kSlots; ++slot)
+            states += AlarmTable::slotState(slot) == AlarmTable::SlotState::Watching ? 'W' : 'R';
+        EXPECT_EQ(states, test.states);
+    }
+}
+
+TEST_F(DueCheck, RingsAndStopsWhileAQuestionWaitsUnderIt)
+{
+    captureSound(1.0);  // still playing when the user stops it
+    addAlarm("7:5");
+    addAlarm("8:0");
+    setTime(7, 5);
+    MainWindow::clockTick();
+    AlarmTable::setSelectedRow(0);
+    bool stoppedByTheClick = false;
+    bool questionHoldsTheInputAgain = false;
+    std::optional<BoxAnswerer> answer;
+    RingWatch watch([&] {
+        ASSERT_TRUE(waitForSegments(1));
+        drive::click(RingWindow::按钮1);
+        stoppedByTheClick = testwindows::waitUntil([] { return !isLoaded(RingWindow::id); }, 2000);
+        if (!stoppedByTheClick)
+            closeWindow(RingWindow::id);
+        questionHoldsTheInputAgain = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+        answer.emplace(BoxAnswerer::Answer::Ok);
+    });
+
+    // "删除闹钟" asked, and the question left open until the alarm's minute.
+    MainWindow::deleteAlarmChosen();
+
+    EXPECT_EQ(watch.openings(), 1);
+    EXPECT_TRUE(stoppedByTheClick);
+    EXPECT_TRUE(sound().waitFor([](const auto& segments) { return segments[0].closed; }, std::chrono::seconds(5)));
+    EXPECT_TRUE(questionHoldsTheInputAgain);
+    // The answer still counts; the alarm that moves up has not rung.
+    EXPECT_EQ(column(AlarmColumn::RingTime), std::vector<Text>{"8:0"_t});
+    EXPECT_EQ(AlarmTable::slotState(1), AlarmTable::SlotState::Watching);
 }

@@ -78,6 +78,14 @@ TEST_F(EditorTest, SpinnersStepFromTheClock)
         drive::holdArrow(调节器1, +1, 1500);
         EXPECT_GE(toInteger(Value(readProperty(编辑框_小时, prop::content).toText())), 12);
     }));
+    // At the ends of the integers a press changes nothing.
+    putRow({"2147483647:-2147483648", "开启", "仅响一次", "", "无", "假"});
+    ASSERT_TRUE(modify(0, [] {
+        drive::pressArrow(调节器1, +1);
+        drive::pressArrow(调节器2, -1);
+        EXPECT_EQ(textOf(编辑框_小时), "2147483647");
+        EXPECT_EQ(textOf(编辑框_分钟), "-2147483648");
+    }));
 }
 
 TEST_F(EditorTest, TimeBoxesTakeIntegers)
@@ -291,22 +299,30 @@ TEST_F(EditorTest, ModifyRoundTripsEachRepeatRule)
 
 TEST_F(EditorTest, ModifyRewritesTimeAndNote)
 {
-    putRow({"7:30", "开启", "仅响一次", "起床", "无", "假"});
-    writeProperty(AlarmTable::slotTimerOf(1), prop::interval, Value(0));  // slot 1 has rung
-    ASSERT_TRUE(modify(0, [] {
-        EXPECT_EQ(textOf(编辑框_小时), "7");
-        EXPECT_EQ(textOf(编辑框_分钟), "30");
-        EXPECT_FALSE(drive::widgetOf(按钮1)->isEnabled());
-        drive::pressArrow(调节器2, +1);
-        drive::pressArrow(调节器1, -1);
-        retype(编辑框_备注, "");
-        drive::click(按钮2);
-    }));
-    EXPECT_EQ(cellsOf(0), (Cells{"6:31", "开启", "仅响一次", "", "无", "假"}));
-    // The due check watches the mirror, so the alarm now comes due at 6:31;
-    // a slot that has rung stays retired.
-    EXPECT_EQ(mirror(1), "6:31");
-    EXPECT_EQ(readProperty(AlarmTable::slotTimerOf(1), prop::interval).toInt(), 0);
+    // An alarm that has rung and is given a new time rings again at it; one
+    // that keeps its time stays retired.
+    for (const bool newTime : {true, false}) {
+        SCOPED_TRACE(newTime ? "new time" : "same time");
+        putRow({"7:30", "开启", "仅响一次", "起床", "无", "假"});
+        AlarmTable::setSlotState(1, AlarmTable::SlotState::Retired);
+        ASSERT_TRUE(modify(0, [newTime] {
+            EXPECT_EQ(textOf(编辑框_小时), "7");
+            EXPECT_EQ(textOf(编辑框_分钟), "30");
+            EXPECT_FALSE(drive::widgetOf(按钮1)->isEnabled());
+            if (newTime) {
+                drive::pressArrow(调节器2, +1);
+                drive::pressArrow(调节器1, -1);
+            }
+            retype(编辑框_备注, "");
+            drive::click(按钮2);
+        }));
+        const std::string time = newTime ? "6:31" : "7:30";
+        EXPECT_EQ(cellsOf(0), (Cells{time, "开启", "仅响一次", "", "无", "假"}));
+        // The due check watches the mirror, so the alarm comes due at its time.
+        EXPECT_EQ(mirror(1), time);
+        EXPECT_EQ(AlarmTable::slotState(1), newTime ? AlarmTable::SlotState::Watching : AlarmTable::SlotState::Retired);
+        AlarmTable::deleteRow(0);
+    }
 }
 
 TEST_F(EditorTest, ModifyWithoutSelectionChangesNothing)

@@ -7,6 +7,8 @@
 #include "ui/editor/repeatchoice.h"
 #include "ui/main/mainwindowlayout.h"
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <utility>
 
@@ -129,18 +131,17 @@ void fillForModify()
     RepeatChoice::show(AlarmTable::cell(row, AlarmColumn::Repeat));
 }
 
-void rewriteSelected()
+// Steps a counter by +1 or -1 and shows it. The counters have no range, but
+// at the ends of the integers a press does nothing rather than wrap around.
+void spin(std::int32_t& counter, int step, UnitRef box)
 {
-    const int row = AlarmTable::selectedRow();
-    const AlarmTable::AlarmFields alarm = fields();
-    AlarmTable::setCell(row, AlarmColumn::RingTime, ringTime());
-    AlarmTable::setCell(row, AlarmColumn::Enabled, alarm.enabled);
-    AlarmTable::setCell(row, AlarmColumn::Repeat, alarm.repeat);
-    // An emptied note box clears the note.
-    AlarmTable::setCell(row, AlarmColumn::Note, alarm.note);
-    AlarmTable::setCell(row, AlarmColumn::Music, alarm.music);
-    AlarmTable::setCell(row, AlarmColumn::Vibrate, alarm.vibrate);
-    AlarmTable::refreshMirrors();
+    if (step != 1 && step != -1)
+        return;
+    if ((step > 0 && counter == std::numeric_limits<std::int32_t>::max()) ||
+        (step < 0 && counter == std::numeric_limits<std::int32_t>::min()))
+        return;
+    counter += step;
+    setText(box, toText(Value(counter)));
 }
 
 } // namespace
@@ -168,18 +169,12 @@ void editorCreated()
 
 void hourSpun(int step)
 {
-    if (step != 1 && step != -1)
-        return;
-    hourCounter += step;
-    setText(编辑框_小时, toText(Value(hourCounter)));
+    spin(hourCounter, step, 编辑框_小时);
 }
 
 void minuteSpun(int step)
 {
-    if (step != 1 && step != -1)
-        return;
-    minuteCounter += step;
-    setText(编辑框_分钟, toText(Value(minuteCounter)));
+    spin(minuteCounter, step, 编辑框_分钟);
 }
 
 void onceChosen()
@@ -216,7 +211,7 @@ void confirmClicked()
 {
     switch (mode()) {
     case Mode::Add: AlarmTable::add(ringTime(), fields()); break;
-    case Mode::Modify: rewriteSelected(); break;
+    case Mode::Modify: AlarmTable::rewrite(AlarmTable::selectedRow(), ringTime(), fields()); break;
     case Mode::None: return;
     }
     closeWindow(id);

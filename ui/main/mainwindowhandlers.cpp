@@ -82,12 +82,9 @@ void deleteAlarmChosen()
     static const Text title = "删除闹钟"_t;
     if (messageBox(Value(question), boxButtons::okCancel, title) != boxAnswer::ok)
         return;
-    const int before = AlarmTable::count();
-    AlarmTable::deleteRow(AlarmTable::selectedRow());
-    // Later rows moved up a slot; their mirrors must move with them, or a
-    // remaining alarm would ring at the deleted one's time.
-    if (AlarmTable::count() != before)
-        AlarmTable::refreshMirrors();
+    // Later alarms move up a slot and keep their ring times and whether they
+    // have rung: none rings at the deleted one's time, none is skipped.
+    AlarmTable::remove(AlarmTable::selectedRow());
 }
 
 void mainWindowClosing()
