@@ -2,12 +2,13 @@
 // last window is gone.
 
 #include "core/defaultsound.h"
-#include "core/ringwindowlayout.h"
 #include "host/commands.h"
 #include "host/runtime.h"
 #include "host/sound/soundservice.h"
 #include "ui/editor/editorwindowlayout.h"
 #include "ui/main/mainwindowlayout.h"
+#include "ui/main/settingswindowlayout.h"
+#include "ui/ring/ringwindowlayout.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "core/alarmtable.h"
 
+#include "core/windows.h"
 #include "host/commands.h"
 #include "host/runtime.h"
-#include "ui/main/mainwindowlayout.h"
 
 #include <array>
 
@@ -22,6 +22,10 @@ constexpr std::array<UnitRef, kSlots> kSlotTimers{MainWindow::时钟_闹钟1, Ma
 // How often a watching slot looks at the clock.
 constexpr int kCheckMs = 1000;
 
+constinit const std::array<FixedText, kSlots> kSlotNames{FixedText{"闹钟1"}, FixedText{"闹钟2"}, FixedText{"闹钟3"},
+                                                          FixedText{"闹钟4"}, FixedText{"闹钟5"}};
+constinit const FixedText kLimitReached{"最多设置5个闹钟！"};
+
 int column(AlarmColumn column)
 {
     return static_cast<int>(column);
@@ -29,22 +33,10 @@ int column(AlarmColumn column)
 
 } // namespace
 
-namespace cellText {
-const Text& enabled() { static const Text text = "开启"_t; return text; }
-const Text& disabled() { static const Text text = "关闭"_t; return text; }
-const Text& defaultMusic() { static const Text text = "无"_t; return text; }
-const Text& shake() { static const Text text = "真"_t; return text; }
-const Text& noShake() { static const Text text = "假"_t; return text; }
-const Text& once() { static const Text text = "仅响一次"_t; return text; }
-const Text& workingDays() { static const Text text = "星期一、二、三、四、五"_t; return text; }
-const Text& everyDay() { static const Text text = "星期一、二、三、四、五、六、日"_t; return text; }
-} // namespace cellText
-
 const Text& slotName(int slot)
 {
-    static const std::array<Text, kSlots> names{"闹钟1"_t, "闹钟2"_t, "闹钟3"_t, "闹钟4"_t, "闹钟5"_t};
     static const Text none;
-    return slot >= 1 && slot <= kSlots ? names[slot - 1] : none;
+    return slot >= 1 && slot <= kSlots ? kSlotNames[slot - 1].text() : none;
 }
 
 UnitRef mirrorOf(int slot)
@@ -148,8 +140,7 @@ void add(const Text& ringTime, const AlarmFields& fields)
         setSlotState(row + 1, SlotState::Watching);
     refreshMirrors();
     if (count() >= kSlots) {
-        static const Text limit = "最多设置5个闹钟！"_t;
-        messageBox(Value(limit), boxButtons::ok);
+        messageBox(Value(kLimitReached.text()), boxButtons::ok);
         deleteRow(kSlots);
     }
 }

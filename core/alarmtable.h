@@ -18,14 +18,14 @@ enum class AlarmColumn { RingTime = 0, Enabled = 1, Repeat = 2, Note = 3, Music 
 
 /// The texts the cells hold, compared byte for byte by every reader.
 namespace cellText {
-const host::Text& enabled();      // "开启"
-const host::Text& disabled();     // "关闭"
-const host::Text& defaultMusic(); // "无": the built-in sound
-const host::Text& shake();        // "真"
-const host::Text& noShake();      // "假"
-const host::Text& once();         // "仅响一次"
-const host::Text& workingDays();  // "星期一、二、三、四、五"
-const host::Text& everyDay();     // "星期一、二、三、四、五、六、日"
+inline constinit const host::FixedText enabled{"开启"};
+inline constinit const host::FixedText disabled{"关闭"};
+inline constinit const host::FixedText defaultMusic{"无"};  // the built-in sound
+inline constinit const host::FixedText shake{"真"};
+inline constinit const host::FixedText noShake{"假"};
+inline constinit const host::FixedText once{"仅响一次"};
+inline constinit const host::FixedText workingDays{"星期一、二、三、四、五"};
+inline constinit const host::FixedText everyDay{"星期一、二、三、四、五、六、日"};
 } // namespace cellText
 
 /// Slots 1 … 5 watch rows 0 … 4.

@@ -19,29 +19,27 @@ using namespace host;
 namespace DefaultSound {
 namespace {
 
-const Text& fileName()
-{
-    static const Text name = "/misc.mp3"_t;
-    return name;
-}
+constinit const FixedText kFileName{"/misc.mp3"};
+constinit const FixedText kFolderName{"/tikora"};
+constinit const FixedText kCacheFolderName{"/.cache/tikora"};
 
 // A folder only this user writes in: the session's runtime folder, else the
 // user's cache. Empty when the environment names neither.
 Text userFolder()
 {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
-        return Text::fromUtf8(runtime) + "/tikora"_t;
+        return Text::fromUtf8(runtime) + kFolderName.text();
     if (const char* cache = std::getenv("XDG_CACHE_HOME"); cache && *cache)
-        return Text::fromUtf8(cache) + "/tikora"_t;
+        return Text::fromUtf8(cache) + kFolderName.text();
     if (const char* home = std::getenv("HOME"); home && *home)
-        return Text::fromUtf8(home) + "/.cache/tikora"_t;
+        return Text::fromUtf8(home) + kCacheFolderName.text();
     return {};
 }
 
 Text userFile()
 {
     const Text folder = userFolder();
-    return folder.isEmpty() ? Text() : folder + fileName();
+    return folder.isEmpty() ? Text() : folder + kFileName.text();
 }
 
 // The files' paths in the file system's encoding, set once before the
@@ -73,7 +71,7 @@ bool writeBuiltInSound(const Text& path)
 
 Text homeFile()
 {
-    return runDirectory() + fileName();
+    return runDirectory() + kFileName.text();
 }
 
 Text write()

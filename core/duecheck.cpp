@@ -1,19 +1,19 @@
 #include "core/duecheck.h"
 
 #include "core/alarmtable.h"
-#include "core/ringwindowlayout.h"
+#include "core/windows.h"
 #include "host/runtime.h"
-#include "ui/main/mainwindowlayout.h"
 
 using namespace host;
 
 namespace {
 
+constinit const FixedText kSeparator{":"};
+
 // The clock display's time as the mirrors hold it: "7:5" at 07:05, never padded.
 Text displayedTime()
 {
-    static const Text separator = ":"_t;
-    return readProperty(MainWindow::编辑框1, prop::content).toText() + separator +
+    return readProperty(MainWindow::编辑框1, prop::content).toText() + kSeparator.text() +
            readProperty(MainWindow::编辑框2, prop::content).toText();
 }
 
@@ -21,7 +21,7 @@ Text displayedTime()
 
 void checkSlot(int slot)
 {
-    if (AlarmTable::cell(slot - 1, AlarmTable::AlarmColumn::Enabled) != AlarmTable::cellText::enabled())
+    if (AlarmTable::cell(slot - 1, AlarmTable::AlarmColumn::Enabled) != AlarmTable::cellText::enabled)
         return;
     if (AlarmTable::mirror(slot) != displayedTime())
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <compare>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -38,6 +39,30 @@ private:
     explicit Text(std::string bytes) : m_bytes(std::move(bytes)) {}
 
     std::string m_bytes;
+};
+
+/// One of the program's fixed texts, written as a UTF-8 literal where it is
+/// used and converted the first time it is read, so that starting the
+/// program converts nothing:
+///     constinit const FixedText kQuestion{"将会删除此闹钟。"};
+/// It reads as a Text wherever one is wanted. For the user-interface thread.
+class FixedText final
+{
+public:
+    consteval explicit FixedText(const char* utf8) : m_utf8(utf8) {}
+
+    /// The text, converted on first use.
+    const Text& text() const
+    {
+        if (!m_text)
+            m_text = Text::fromUtf8(m_utf8);
+        return *m_text;
+    }
+    operator const Text&() const { return text(); }
+
+private:
+    const char* m_utf8;
+    mutable std::optional<Text> m_text;
 };
 
 /// Prints a text as UTF-8 (test failure messages, diagnostics).

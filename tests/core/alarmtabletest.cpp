@@ -1,11 +1,14 @@
-#include "alarmfixture.h"
-
+#include "alarmrows.h"
+#include "corewindow.h"
 #include "host/runtime.h"
+#include "modalwatch.h"
+
+#include <QMessageBox>
 
 using namespace host;
 using AlarmTable::AlarmColumn;
 
-using AlarmTableTest = AlarmFixture;
+using AlarmTableTest = CoreWindow;
 
 TEST_F(AlarmTableTest, EmptyTableReadsEmptyAndEmptiesTheMirrors)
 {
@@ -48,7 +51,7 @@ TEST_F(AlarmTableTest, KeepsAtMostFiveAlarmsAndSaysSoOnce)
         for (int slot = 1; slot <= 5; ++slot)
             writeProperty(AlarmTable::mirrorOf(slot), prop::caption, Value("x"_t));
 
-        BoxAnswerer boxes(BoxAnswerer::Answer::Ok);
+        ModalWatch boxes(QMessageBox::Ok);
         AlarmTable::add(test.rowsBefore < 5 ? five[static_cast<std::size_t>(test.rowsBefore)] : "6:0"_t, fields("开启"));
 
         const int rowsAfter = std::min(test.rowsBefore + 1, 5);

@@ -3,20 +3,32 @@
 // Answers what a command shows modally (a message box, a file dialog, a
 // popup menu) from a timer, which keeps running in the command's nested loop.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 class ModalWatch final
 {
 public:
-    enum class Kind { Modal, Popup };
+    enum class Kind { Modal, Popup, EveryBox };
+
+    /// A message box as it was shown.
+    struct Shown
+    {
+        QString title;
+        QString text;
+        int buttons = 0;
+    };
 
     /// Calls `act` once with the first modal widget (or popup) that is shown
     /// within `timeoutMs` and, when `className` is given, inherits that class;
@@ -30,14 +42,18 @@ public:
         m_timer.start();
     }
 
+    /// Presses `button` in every message box shown while this object lives
+    /// (where the box has it), and records each box.
+    explicit ModalWatch(QMessageBox::StandardButton button) : ModalWatch(Kind::EveryBox, {}) { m_button = button; }
+
     /// Calls `act` once with the first modal widget of class `Shown` (a
     /// QMessageBox, a QFileDialog) shown within `timeoutMs`.
-    template <typename Shown>
-    static ModalWatch answering(std::function<void(Shown*)> act, int timeoutMs = 5000)
+    template <typename Dialog>
+    static ModalWatch answering(std::function<void(Dialog*)> act, int timeoutMs = 5000)
     {
         return ModalWatch(
-            Kind::Modal, [act = std::move(act)](QWidget* shown) { act(static_cast<Shown*>(shown)); },
-            Shown::staticMetaObject.className(), timeoutMs);
+            Kind::Modal, [act = std::move(act)](QWidget* shown) { act(static_cast<Dialog*>(shown)); },
+            Dialog::staticMetaObject.className(), timeoutMs);
     }
 
     /// Chooses the item captioned `item` from the first popup menu shown
@@ -56,10 +72,16 @@ public:
 
     /// Whether the widget was seen.
     bool seen() const { return m_seen; }
+    /// The message boxes answered, in order (Kind::EveryBox).
+    const std::vector<Shown>& shown() const { return m_boxes; }
 
 private:
     void check()
     {
+        if (m_kind == Kind::EveryBox) {
+            answerBox();
+            return;
+        }
         QWidget* shown = m_kind == Kind::Modal ? QApplication::activeModalWidget() : QApplication::activePopupWidget();
         if (shown && shown->isVisible() && (!m_className || shown->inherits(m_className))) {
             m_timer.stop();
@@ -70,11 +92,26 @@ private:
         }
     }
 
+    void answerBox()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || box == m_lastBox)
+            return;
+        m_lastBox = box;
+        m_seen = true;
+        m_boxes.push_back({box->windowTitle(), box->text(), static_cast<int>(box->buttons().size())});
+        if (QAbstractButton* button = box->button(m_button))
+            button->click();
+    }
+
     Kind m_kind;
     std::function<void(QWidget*)> m_act;
     const char* m_className = nullptr;
     int m_timeoutMs = 0;
     bool m_seen = false;
+    QMessageBox::StandardButton m_button = QMessageBox::Ok;
+    QPointer<QMessageBox> m_lastBox;
+    std::vector<Shown> m_boxes;
     QTimer m_timer;
     QElapsedTimer m_elapsed;
 };

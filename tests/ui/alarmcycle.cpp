@@ -1,9 +1,9 @@
 #include "alarmcycle.h"
 
 #include "core/alarmtable.h"
-#include "core/ringwindowlayout.h"
 #include "host/runtime.h"
 #include "modalwatch.h"
+#include "programwindows.h"
 #include "testwindows.h"
 #include "ui/editor/editorwindowlayout.h"
 #include "ui/main/mainwindowlayout.h"
@@ -48,10 +48,7 @@ private:
 
 bool loadWindows()
 {
-    registerWindow(MainWindow::layout());
-    registerWindow(RingWindow::layout());
-    registerWindow(EditorWindow::layout());
-    registerWindow(SettingsWindow::layout());
+    registerProgramWindows();
     return loadWindow(MainWindow::id);
 }
 
@@ -72,14 +69,12 @@ std::string run()
         drive::rightClick(MainWindow::超级列表框1, 0);
         if (!testwindows::waitUntil([&] { return editor.confirmed(); }))
             return "修改闹钟设置 did not open the editor";
-        if (AlarmTable::count() != 1 || AlarmTable::cell(0, AlarmColumn::Vibrate) != AlarmTable::cellText::shake())
+        if (AlarmTable::count() != 1 || AlarmTable::cell(0, AlarmColumn::Vibrate) != AlarmTable::cellText::shake)
             return "the modified alarm does not shake";
     }
     {
         const ModalWatch menu = ModalWatch::choosing("删除闹钟");
-        const ModalWatch box(ModalWatch::Kind::Modal, [](QWidget* shown) {
-            static_cast<QMessageBox*>(shown)->button(QMessageBox::Ok)->click();
-        }, "QMessageBox");
+        const ModalWatch box(QMessageBox::Ok);
         drive::rightClick(MainWindow::超级列表框1, 0);
         if (!testwindows::waitUntil([] { return AlarmTable::count() == 0; }))
             return "删除闹钟 and 确定 did not delete the alarm";

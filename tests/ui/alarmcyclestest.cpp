@@ -7,19 +7,12 @@
 #include "host/runtime.h"
 #include "liveobjects.h"
 #include "processusage.h"
-#include "ui/editor/editorwindowlayout.h"
 
 namespace {
 
 class AlarmCycles : public AlarmFixture
 {
 protected:
-    void SetUp() override
-    {
-        host::registerWindow(EditorWindow::layout());
-        AlarmFixture::SetUp();
-    }
-
     // Made before SetUp, so that the main window's objects are counted too.
     LiveObjects m_objects;
 };

@@ -8,6 +8,7 @@
 #include "host/commands.h"
 #include "host/runtime.h"
 #include "modalwatch.h"
+#include "programwindows.h"
 #include "testwindows.h"
 #include "ui/editor/editorwindowlayout.h"
 #include "ui/main/mainwindowlayout.h"
@@ -23,41 +24,25 @@
 /// The main window and the editor beside it, both loaded and left open, for
 /// looking at the editor's units (the main window is there because the editor
 /// reads its mode from it).
-class EditorShown : public ::testing::Test
+class EditorShown : public ProgramWindows
 {
 protected:
     void SetUp() override
     {
-        host::registerWindow(MainWindow::layout());
-        host::registerWindow(EditorWindow::layout());
-        ASSERT_TRUE(host::loadWindow(MainWindow::id));
+        ProgramWindows::SetUp();
         ASSERT_TRUE(host::loadWindow(EditorWindow::id));
     }
-    void TearDown() override { host::detail::unloadAllWindows(); }
 };
 
-class EditorTest : public ::testing::Test
+class EditorTest : public ProgramWindows
 {
 protected:
     using Cells = std::array<std::string, 6>;  // ring time, enabled, repeat, note, music, vibrate
 
     void SetUp() override
     {
-        host::registerWindow(MainWindow::layout());
-        host::registerWindow(EditorWindow::layout());
-        ASSERT_TRUE(host::loadWindow(MainWindow::id));
-        setClockAt(10, 15);
-    }
-
-    void TearDown() override
-    {
-        host::setClock({});
-        host::detail::unloadAllWindows();
-    }
-
-    static void setClockAt(int hour, int minute)
-    {
-        host::setClock([hour, minute] { return host::dateTimeOf(2026, 3, 4, hour, minute, 30); });
+        ProgramWindows::SetUp();
+        setTime(10, 15, 30);
     }
 
     /// Clicks 添加闹钟 and runs `steps` in the editor; false if it never opened.

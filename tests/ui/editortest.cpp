@@ -47,7 +47,7 @@ TEST_F(EditorTest, AddProposesTheNextMinute)
     } cases[] = {{10, 15, "10", "16"}, {9, 59, "10", "0"}, {23, 59, "0", "0"}};
     for (const auto& test : cases) {
         SCOPED_TRACE(testing::Message() << test.hour << ":" << test.minute);
-        setClockAt(test.hour, test.minute);
+        setTime(test.hour, test.minute, 30);
         ASSERT_TRUE(add([&] {
             EXPECT_EQ(readProperty(window, prop::caption).toText(), "添加闹钟"_t);
             EXPECT_EQ(textOf(编辑框_小时), test.hourBox);
@@ -140,7 +140,7 @@ TEST_F(EditorTest, ConfirmAddsTheAlarm)
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
         AlarmTable::deleteRow(0);
-        setClockAt(test.hour, test.minute);
+        setTime(test.hour, test.minute, 30);
         ASSERT_TRUE(add([&] {
             test.steps();
             drive::click(按钮2);
@@ -228,7 +228,7 @@ TEST_F(EditorTest, FifthAlarmIsKeptAndSixthRemoved)
         putRow({std::to_string(slot) + ":0", "开启", "仅响一次", "", "无", "假"});
     for (int attempt = 5; attempt <= 6; ++attempt) {
         SCOPED_TRACE(attempt);
-        setClockAt(attempt, 0);
+        setTime(attempt, 0, 30);
         QString said;
         ASSERT_TRUE(add([&] {
             auto watch = ModalWatch::answering<QMessageBox>([&said](QMessageBox* box) {

@@ -7,6 +7,7 @@
 #include "testwindows.h"
 #include "ui/main/mainwindowhandlers.h"
 #include "ui/main/mainwindowlayout.h"
+#include "ui/main/settingswindowlayout.h"
 #include "unitdriver.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QMenu>
+#include <QMessageBox>
 
 using namespace host;
 using namespace MainWindow;
@@ -93,34 +95,40 @@ TEST_F(MainWindowHandlers, PopupSaysWhatTheToggleWillDoToTheSelectedAlarmOnly)
     }
 }
 
-TEST_F(MainWindowHandlers, DeleteAsksThenRemovesTheSelectedAlarmAndItsMirror)
+struct DeleteCase
 {
-    struct Case
-    {
-        BoxAnswerer::Answer answer;
-        std::vector<Text> rowsAfter;
-        std::vector<Text> mirrorsAfter;
-    };
-    for (const Case& test : {Case{BoxAnswerer::Answer::Ok, {"8:0"_t, "9:0"_t}, {"8:0"_t, "9:0"_t, ""_t, ""_t, ""_t}},
-                             Case{BoxAnswerer::Answer::Cancel, {"7:0"_t, "8:0"_t, "9:0"_t},
-                                  {"7:0"_t, "8:0"_t, "9:0"_t, ""_t, ""_t}}}) {
-        TearDown();
-        SetUp();
-        for (const char* time : {"7:0", "8:0", "9:0"})
-            addAlarm(time);
-        AlarmTable::setSelectedRow(0);
-        BoxAnswerer boxes(test.answer);
+    QMessageBox::StandardButton answer;
+    std::vector<Text> rowsAfter;
+    std::vector<Text> mirrorsAfter;
+};
 
-        deleteAlarmChosen();
+class DeleteAsks : public MainWindowHandlers, public ::testing::WithParamInterface<DeleteCase>
+{
+};
 
-        ASSERT_EQ(boxes.shown().size(), 1u);
-        EXPECT_EQ(boxes.shown()[0].text, QString("将会删除此闹钟。"));
-        EXPECT_EQ(boxes.shown()[0].title, QString("删除闹钟"));
-        EXPECT_EQ(boxes.shown()[0].buttons, 2);
-        EXPECT_EQ(column(AlarmColumn::RingTime), test.rowsAfter);
-        EXPECT_EQ(mirrors(), test.mirrorsAfter);
-    }
+TEST_P(DeleteAsks, ThenRemovesTheSelectedAlarmAndItsMirror)
+{
+    const DeleteCase& test = GetParam();
+    for (const char* time : {"7:0", "8:0", "9:0"})
+        addAlarm(time);
+    AlarmTable::setSelectedRow(0);
+    ModalWatch boxes(test.answer);
+
+    deleteAlarmChosen();
+
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, QString("将会删除此闹钟。"));
+    EXPECT_EQ(boxes.shown()[0].title, QString("删除闹钟"));
+    EXPECT_EQ(boxes.shown()[0].buttons, 2);
+    EXPECT_EQ(column(AlarmColumn::RingTime), test.rowsAfter);
+    EXPECT_EQ(mirrors(), test.mirrorsAfter);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    MainWindowHandlers, DeleteAsks,
+    ::testing::Values(DeleteCase{QMessageBox::Ok, {"8:0"_t, "9:0"_t}, {"8:0"_t, "9:0"_t, ""_t, ""_t, ""_t}},
+                      DeleteCase{QMessageBox::Cancel, {"7:0"_t, "8:0"_t, "9:0"_t}, {"7:0"_t, "8:0"_t, "9:0"_t, ""_t, ""_t}}),
+    [](const auto& info) { return std::string(info.param.answer == QMessageBox::Ok ? "Ok" : "Cancel"); });
 
 TEST_F(MainWindowHandlers, WithNoAlarmSelectedTheCommandsChangeNothing)
 {
@@ -142,7 +150,7 @@ TEST_F(MainWindowHandlers, WithNoAlarmSelectedTheCommandsChangeNothing)
         toggleAlarmChosen();
     }
     {
-        BoxAnswerer boxes(BoxAnswerer::Answer::Ok);
+        ModalWatch boxes(QMessageBox::Ok);
         deleteAlarmChosen();
         EXPECT_EQ(boxes.shown().size(), 1u);
     }

@@ -2,7 +2,9 @@
 #include "testwindows.h"
 #include "unitdriver.h"
 #include "host/widgets/reportlist.h"
+#include "programwindows.h"
 #include "ui/main/mainwindowlayout.h"
+#include "ui/main/settingswindowlayout.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -18,17 +20,7 @@ using testwindows::rectOf;
 
 namespace {
 
-class MainWindowLayout : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        registerWindow(MainWindow::layout());
-        registerWindow(SettingsWindow::layout());
-        ASSERT_TRUE(loadWindow(MainWindow::id));
-    }
-    void TearDown() override { detail::unloadAllWindows(); }
-};
+using MainWindowLayout = ProgramWindows;
 
 } // namespace
 

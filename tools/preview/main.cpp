@@ -4,6 +4,7 @@
 
 #include "host/runtime.h"
 #include "ui/main/mainwindowlayout.h"
+#include "ui/main/settingswindowlayout.h"
 
 #include <QApplication>
 

@@ -1,11 +1,11 @@
 #include "ui/editor/editorhandlers.h"
 
 #include "core/alarmtable.h"
+#include "core/editormode.h"
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/unitvalues.h"
 #include "ui/editor/editorwindowlayout.h"
 #include "ui/editor/repeatchoice.h"
-#include "ui/main/mainwindowlayout.h"
 
 #include <cstdint>
 #include <limits>
@@ -13,55 +13,29 @@
 #include <utility>
 
 using namespace host;
+using AlarmEditor::Mode;
 using AlarmTable::AlarmColumn;
 namespace cellText = AlarmTable::cellText;
 
 namespace EditorWindow {
 namespace {
 
-enum class Mode { Add, Modify, None };
+constinit const FixedText kColon{":"};
+constinit const FixedText kAddCaption{"添加闹钟"};
+constinit const FixedText kModifyCaption{"修改闹钟"};
 
-Mode mode()
-{
-    const Text label = readProperty(MainWindow::标签_修改闹钟, prop::caption).toText();
-    if (label == addMode())
-        return Mode::Add;
-    if (label == modifyMode())
-        return Mode::Modify;
-    return Mode::None;
-}
-
-Text textOf(UnitRef box)
-{
-    return readProperty(box, prop::content).toText();
-}
-
-void setText(UnitRef box, const Text& text)
-{
-    writeProperty(box, prop::content, Value(text));
-}
-
-bool isChecked(UnitRef box)
-{
-    return readProperty(box, prop::checked).toBool();
-}
-
-void setChecked(UnitRef box, bool checked)
-{
-    writeProperty(box, prop::checked, Value(checked));
-}
-
-const Text& colon()
-{
-    static const Text text = ":"_t;
-    return text;
-}
+// What the spinners count from. They belong to the program, not to one
+// opening of the editor: opening it to add sets them from the clock, opening
+// it to modify sets them from the alarm's time, and each spinner press steps
+// them (without bounds) and shows the new value.
+std::int32_t g_hourCounter = 0;
+std::int32_t g_minuteCounter = 0;
 
 // The ring time as the two boxes show it, unpadded like the clock text the
 // due check compares it with.
 Text ringTime()
 {
-    return textOf(编辑框_小时) + colon() + textOf(编辑框_分钟);
+    return textOf(编辑框_小时) + kColon.text() + textOf(编辑框_分钟);
 }
 
 // A ring time split at its colon, so "7:30" gives "7" and "30" whatever the
@@ -79,11 +53,11 @@ std::pair<Text, Text> splitRingTime(const Text& ringTime)
 AlarmTable::AlarmFields fields()
 {
     return {
-        .enabled = isChecked(选择框_启动闹钟) ? cellText::enabled() : cellText::disabled(),
+        .enabled = isChecked(选择框_启动闹钟) ? cellText::enabled : cellText::disabled,
         .repeat = RepeatChoice::chosenText(),
         .note = textOf(编辑框_备注),
-        .music = isChecked(选择框_自定音乐) ? textOf(编辑框_自定音乐) : cellText::defaultMusic(),
-        .vibrate = isChecked(选择框_振动) ? cellText::shake() : cellText::noShake(),
+        .music = isChecked(选择框_自定音乐) ? textOf(编辑框_自定音乐) : cellText::defaultMusic,
+        .vibrate = isChecked(选择框_振动) ? cellText::shake : cellText::noShake,
     };
 }
 
@@ -91,12 +65,12 @@ AlarmTable::AlarmFields fields()
 // come due, and not an hour 24 that never would.
 void fillForAdd()
 {
-    writeProperty(window, prop::caption, Value("添加闹钟"_t));
+    writeProperty(window, prop::caption, Value(kAddCaption.text()));
     const DateTime moment = now();
-    hourCounter = hourOf(moment);
-    minuteCounter = minuteOf(moment);
-    int hour = hourCounter;
-    int minute = minuteCounter + 1;
+    g_hourCounter = hourOf(moment);
+    g_minuteCounter = minuteOf(moment);
+    int hour = g_hourCounter;
+    int minute = g_minuteCounter + 1;
     if (minute == 60) {
         minute = 0;
         hour = (hour + 1) % 24;
@@ -109,25 +83,25 @@ void fillForAdd()
 // change writes the same alarm back.
 void fillForModify()
 {
-    writeProperty(window, prop::caption, Value("修改闹钟"_t));
+    writeProperty(window, prop::caption, Value(kModifyCaption.text()));
     const int row = AlarmTable::selectedRow();
     const auto [hour, minute] = splitRingTime(AlarmTable::cell(row, AlarmColumn::RingTime));
     setText(编辑框_小时, hour);
     setText(编辑框_分钟, minute);
     // The spinners step from the alarm's own time.
-    hourCounter = toInteger(Value(hour));
-    minuteCounter = toInteger(Value(minute));
+    g_hourCounter = toInteger(Value(hour));
+    g_minuteCounter = toInteger(Value(minute));
 
     setText(编辑框_备注, AlarmTable::cell(row, AlarmColumn::Note));
-    setChecked(选择框_启动闹钟, AlarmTable::cell(row, AlarmColumn::Enabled) == cellText::enabled());
+    setChecked(选择框_启动闹钟, AlarmTable::cell(row, AlarmColumn::Enabled) == cellText::enabled);
     const Text music = AlarmTable::cell(row, AlarmColumn::Music);
-    const bool customMusic = music != cellText::defaultMusic();
+    const bool customMusic = music != cellText::defaultMusic;
     setChecked(选择框_自定音乐, customMusic);
     if (customMusic)
         setText(编辑框_自定音乐, music);
     // Setting the box from here raises no click, so the frame is set to match it.
     writeProperty(分组框3, prop::disabled, Value(!customMusic));
-    setChecked(选择框_振动, AlarmTable::cell(row, AlarmColumn::Vibrate) == cellText::shake());
+    setChecked(选择框_振动, AlarmTable::cell(row, AlarmColumn::Vibrate) == cellText::shake);
     RepeatChoice::show(AlarmTable::cell(row, AlarmColumn::Repeat));
 }
 
@@ -146,21 +120,9 @@ void spin(std::int32_t& counter, int step, UnitRef box)
 
 } // namespace
 
-const Text& addMode()
-{
-    static const Text text = "添加"_t;
-    return text;
-}
-
-const Text& modifyMode()
-{
-    static const Text text = "修改"_t;
-    return text;
-}
-
 void editorCreated()
 {
-    switch (mode()) {
+    switch (AlarmEditor::mode()) {
     case Mode::Add: fillForAdd(); break;
     case Mode::Modify: fillForModify(); break;
     case Mode::None: break;
@@ -169,12 +131,12 @@ void editorCreated()
 
 void hourSpun(int step)
 {
-    spin(hourCounter, step, 编辑框_小时);
+    spin(g_hourCounter, step, 编辑框_小时);
 }
 
 void minuteSpun(int step)
 {
-    spin(minuteCounter, step, 编辑框_分钟);
+    spin(g_minuteCounter, step, 编辑框_分钟);
 }
 
 void onceChosen()
@@ -199,7 +161,7 @@ void customMusicClicked()
 
 void browseClicked()
 {
-    if (mode() == Mode::None)
+    if (AlarmEditor::mode() == Mode::None)
         return;
     // A cancelled dialog leaves the path as it was: in modify mode it is the
     // alarm's own file.
@@ -209,7 +171,7 @@ void browseClicked()
 
 void confirmClicked()
 {
-    switch (mode()) {
+    switch (AlarmEditor::mode()) {
     case Mode::Add: AlarmTable::add(ringTime(), fields()); break;
     case Mode::Modify: AlarmTable::rewrite(AlarmTable::selectedRow(), ringTime(), fields()); break;
     case Mode::None: return;

@@ -1,26 +1,11 @@
 #pragma once
 
 // The alarm editor's handlers. The main window says which mode the editor
-// opens in through its label 标签_修改闹钟: "添加" adds a row to the alarm
-// table, "修改" edits the selected row; with any other text the editor does
-// nothing. Every handler reads the mode and the units afresh.
-
-#include "host/text.h"
-
-#include <cstdint>
+// opens in (core/editormode.h): adding a row to the alarm table or editing
+// the selected row; in neither mode the editor does nothing. Every handler
+// reads the mode and the units afresh.
 
 namespace EditorWindow {
-
-/// The mode texts the main window writes before opening the editor.
-const host::Text& addMode();     // "添加"
-const host::Text& modifyMode();  // "修改"
-
-/// What the spinners count from. They belong to the program, not to one
-/// opening of the editor: opening it to add sets them from the clock, opening
-/// it to modify sets them from the alarm's time, and each spinner press
-/// steps them (without bounds) and shows the new value.
-inline std::int32_t hourCounter = 0;
-inline std::int32_t minuteCounter = 0;
 
 /// The window was created: fills the units for the mode.
 void editorCreated();

@@ -5,11 +5,10 @@
 // note, and the confirm and cancel buttons. Units inside a group box are its
 // children and sit relative to it.
 
-#include "host/layout.h"
+#include "core/windows.h"
 
 namespace EditorWindow {
 
-inline constexpr host::WindowId id{2};
 inline constexpr host::UnitRef window{id, 0};
 
 inline constexpr host::UnitRef 编辑框_重复{id, 1};  // hidden: the custom repeat text is built here

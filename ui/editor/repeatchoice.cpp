@@ -2,7 +2,7 @@
 
 #include "core/alarmtable.h"
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/unitvalues.h"
 #include "ui/editor/editorwindowlayout.h"
 
 #include <array>
@@ -19,41 +19,13 @@ namespace {
 constexpr std::array<UnitRef, 7> kWeekdays{选择框_星期一, 选择框_星期二, 选择框_星期三, 选择框_星期四,
                                            选择框_星期五, 选择框_星期六, 选择框_星期日};
 
-const Text& customPrefix()
-{
-    static const Text text = "星期"_t;
-    return text;
-}
-
-const Text& pieceOf(std::size_t weekday)
-{
-    static const std::array<Text, 7> pieces{"、一"_t, "、二"_t, "、三"_t, "、四"_t, "、五"_t, "、六"_t, "、日"_t};
-    return pieces[weekday];
-}
-
+constinit const FixedText kCustomPrefix{"星期"};
+constinit const std::array<FixedText, 7> kPieces{FixedText{"、一"}, FixedText{"、二"}, FixedText{"、三"}, FixedText{"、四"},
+                                                 FixedText{"、五"}, FixedText{"、六"}, FixedText{"、日"}};
 // The spellings of every day and of working days as a custom choice writes
 // them; alarms stored that way open on 每天 and 工作日 too.
-const Text& everyDaySpelledOut()
-{
-    static const Text text = "星期、一、二、三、四、五、六、日"_t;
-    return text;
-}
-
-const Text& workingDaysSpelledOut()
-{
-    static const Text text = "星期、一、二、三、四、五"_t;
-    return text;
-}
-
-bool isChecked(UnitRef box)
-{
-    return readProperty(box, prop::checked).toBool();
-}
-
-void setChecked(UnitRef box, bool checked)
-{
-    writeProperty(box, prop::checked, Value(checked));
-}
+constinit const FixedText kEveryDaySpelledOut{"星期、一、二、三、四、五、六、日"};
+constinit const FixedText kWorkingDaysSpelledOut{"星期、一、二、三、四、五"};
 
 // A radio box written from code does not uncheck its siblings, so all four are written.
 void select(UnitRef chosen)
@@ -64,10 +36,10 @@ void select(UnitRef chosen)
 
 Text customText()
 {
-    writeProperty(编辑框_重复, prop::content, Value(customPrefix()));
+    writeProperty(编辑框_重复, prop::content, Value(kCustomPrefix.text()));
     for (std::size_t weekday = 0; weekday < kWeekdays.size(); ++weekday) {
         if (isChecked(kWeekdays[weekday]))
-            appendEditText(编辑框_重复, {pieceOf(weekday)});
+            appendEditText(编辑框_重复, {kPieces[weekday].text()});
     }
     return readProperty(编辑框_重复, prop::content).toText();
 }
@@ -79,11 +51,11 @@ void showCustom(const Text& repeat)
 {
     std::array<bool, 7> named{};
     const std::string& bytes = repeat.bytes();
-    const std::string& prefix = customPrefix().bytes();
+    const std::string& prefix = kCustomPrefix.text().bytes();
     if (bytes.starts_with(prefix)) {
         std::size_t position = prefix.size();
         for (std::size_t weekday = 0; weekday < kWeekdays.size(); ++weekday) {
-            const std::string& piece = pieceOf(weekday).bytes();
+            const std::string& piece = kPieces[weekday].text().bytes();
             if (bytes.compare(position, piece.size(), piece) == 0) {
                 named[weekday] = true;
                 position += piece.size();
@@ -99,11 +71,11 @@ void showCustom(const Text& repeat)
 Text chosenText()
 {
     if (isChecked(单选框_单次))
-        return cellText::once();
+        return cellText::once;
     if (isChecked(单选框_工作日))
-        return cellText::workingDays();
+        return cellText::workingDays;
     if (isChecked(单选框_每天))
-        return cellText::everyDay();
+        return cellText::everyDay;
     if (isChecked(单选框_自定))
         return customText();
     return {};
@@ -111,13 +83,13 @@ Text chosenText()
 
 void show(const Text& repeat)
 {
-    if (repeat == cellText::once()) {
+    if (repeat == cellText::once) {
         select(单选框_单次);
         checkDays(Days::None);
-    } else if (repeat == cellText::everyDay() || repeat == everyDaySpelledOut()) {
+    } else if (repeat == cellText::everyDay || repeat == kEveryDaySpelledOut) {
         select(单选框_每天);
         checkDays(Days::All);
-    } else if (repeat == cellText::workingDays() || repeat == workingDaysSpelledOut()) {
+    } else if (repeat == cellText::workingDays || repeat == kWorkingDaysSpelledOut) {
         select(单选框_工作日);
         checkDays(Days::WorkingDays);
     } else {

@@ -2,10 +2,10 @@
 
 #include "core/alarmtable.h"
 #include "core/defaultsound.h"
+#include "core/editormode.h"
 #include "host/commands.h"
 #include "host/runtime.h"
-#include "ui/editor/editorhandlers.h"
-#include "ui/editor/editorwindowlayout.h"
+#include "host/unitvalues.h"
 #include "ui/main/mainwindowlayout.h"
 
 using namespace host;
@@ -16,17 +16,10 @@ namespace {
 
 constexpr int kClockMs = 1000;
 
-const Text& disableCaption()
-{
-    static const Text text = "关闭闹钟"_t;
-    return text;
-}
-
-const Text& enableCaption()
-{
-    static const Text text = "开启闹钟"_t;
-    return text;
-}
+constinit const FixedText kDisableCaption{"关闭闹钟"};
+constinit const FixedText kEnableCaption{"开启闹钟"};
+constinit const FixedText kDeleteQuestion{"将会删除此闹钟。"};
+constinit const FixedText kDeleteTitle{"删除闹钟"};
 
 Text toggleCaption()
 {
@@ -35,7 +28,7 @@ Text toggleCaption()
 
 void showNumber(UnitRef box, int number)
 {
-    writeProperty(box, prop::content, Value(toText(Value(number))));
+    setText(box, toText(Value(number)));
 }
 
 } // namespace
@@ -61,26 +54,24 @@ void settingsClicked()
 void listRightClicked()
 {
     // With no row selected neither test matches and the item keeps its caption.
-    if (AlarmTable::cell(AlarmTable::selectedRow(), AlarmColumn::Enabled) == AlarmTable::cellText::enabled())
-        writeProperty(菜单_启动停止闹钟, menuProp::caption, Value(disableCaption()));
-    if (AlarmTable::cell(AlarmTable::selectedRow(), AlarmColumn::Enabled) == AlarmTable::cellText::disabled())
-        writeProperty(菜单_启动停止闹钟, menuProp::caption, Value(enableCaption()));
+    if (AlarmTable::cell(AlarmTable::selectedRow(), AlarmColumn::Enabled) == AlarmTable::cellText::enabled)
+        writeProperty(菜单_启动停止闹钟, menuProp::caption, Value(kDisableCaption.text()));
+    if (AlarmTable::cell(AlarmTable::selectedRow(), AlarmColumn::Enabled) == AlarmTable::cellText::disabled)
+        writeProperty(菜单_启动停止闹钟, menuProp::caption, Value(kEnableCaption.text()));
     popupMenu(id, 菜单);
 }
 
 void toggleAlarmChosen()
 {
-    if (toggleCaption() == disableCaption())
-        AlarmTable::setCell(AlarmTable::selectedRow(), AlarmColumn::Enabled, AlarmTable::cellText::disabled());
-    if (toggleCaption() == enableCaption())
-        AlarmTable::setCell(AlarmTable::selectedRow(), AlarmColumn::Enabled, AlarmTable::cellText::enabled());
+    if (toggleCaption() == kDisableCaption)
+        AlarmTable::setCell(AlarmTable::selectedRow(), AlarmColumn::Enabled, AlarmTable::cellText::disabled);
+    if (toggleCaption() == kEnableCaption)
+        AlarmTable::setCell(AlarmTable::selectedRow(), AlarmColumn::Enabled, AlarmTable::cellText::enabled);
 }
 
 void deleteAlarmChosen()
 {
-    static const Text question = "将会删除此闹钟。"_t;
-    static const Text title = "删除闹钟"_t;
-    if (messageBox(Value(question), boxButtons::okCancel, title) != boxAnswer::ok)
+    if (messageBox(Value(kDeleteQuestion.text()), boxButtons::okCancel, kDeleteTitle.text()) != boxAnswer::ok)
         return;
     // Later alarms move up a slot and keep their ring times and whether they
     // have rung: none rings at the deleted one's time, none is skipped.
@@ -94,10 +85,10 @@ void mainWindowClosing()
 
 namespace {
 
-// The editor reads its mode from the label when it opens and when it confirms.
-void openEditor(const Text& mode)
+// The editor reads its mode when it opens and when it confirms.
+void openEditor(AlarmEditor::Mode mode)
 {
-    writeProperty(标签_修改闹钟, prop::caption, Value(mode));
+    AlarmEditor::setMode(mode);
     loadWindow(EditorWindow::id, DialogMode::Dialog);
 }
 
@@ -105,12 +96,12 @@ void openEditor(const Text& mode)
 
 void addAlarmClicked()
 {
-    openEditor(EditorWindow::addMode());
+    openEditor(AlarmEditor::Mode::Add);
 }
 
 void modifyAlarmChosen()
 {
-    openEditor(EditorWindow::modifyMode());
+    openEditor(AlarmEditor::Mode::Modify);
 }
 
 } // namespace MainWindow

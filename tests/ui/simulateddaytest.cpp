@@ -4,10 +4,11 @@
 
 #include "alarmfixture.h"
 
-#include "core/ringwindowlayout.h"
 #include "host/commands.h"
 #include "host/runtime.h"
+#include "modalwatch.h"
 #include "ui/main/mainwindowlayout.h"
+#include "ui/ring/ringwindowlayout.h"
 #include "unitdriver.h"
 
 using namespace host;
@@ -24,7 +25,7 @@ TEST_F(SimulatedDay, FiveAlarmsRingOnceEachAtTheirMinute)
 {
     // The slots' order is not the day's; two alarms share an hour.
     {
-        BoxAnswerer fifthAlarm(BoxAnswerer::Answer::Ok);
+        ModalWatch fifthAlarm(QMessageBox::Ok);
         for (const char* ringTime : {"23:59", "6:45", "0:0", "6:30", "13:5"})
             addAlarm(ringTime);
     }

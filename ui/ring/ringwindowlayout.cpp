@@ -1,6 +1,6 @@
-#include "core/ringwindowlayout.h"
+#include "ui/ring/ringwindowlayout.h"
 
-#include "core/ringwindowhandlers.h"
+#include "ui/ring/ringwindowhandlers.h"
 
 using namespace host;
 

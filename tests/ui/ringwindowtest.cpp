@@ -1,13 +1,15 @@
 #include "alarmfixture.h"
 
 #include "core/defaultsound.h"
-#include "core/ringwindowhandlers.h"
-#include "core/ringwindowlayout.h"
 #include "host/commands.h"
 #include "host/runtime.h"
 #include "host/sound/soundservice.h"
+#include "modalwatch.h"
 #include "testwindows.h"
 #include "ui/main/mainwindowlayout.h"
+#include "ui/main/settingswindowlayout.h"
+#include "ui/ring/ringwindowhandlers.h"
+#include "ui/ring/ringwindowlayout.h"
 #include "unitdriver.h"
 
 #include <QApplication>
@@ -62,52 +64,57 @@ protected:
 
 } // namespace
 
-TEST_F(Ringing, StartsWithTheSoundShakeAndNoteOfTheSlotsAlarm)
+enum class Heard { Nothing, BuiltIn, Own };
+struct StartCase
 {
-    enum class Heard { Nothing, BuiltIn, Own };
-    struct Case
-    {
-        const char* slotName;
-        const char* music;  // "own" for an MP3 of the alarm's own
-        const char* vibrate;
-        Heard heard;
-        bool shakes;
-    };
-    const Case cases[] = {
-        {"闹钟1", "无", "假", Heard::BuiltIn, false},
-        {"闹钟1", "own", "真", Heard::Own, true},
-        {"闹钟1", "", "真", Heard::Nothing, true},
-        {"闹钟1", "/no/such/file.mp3", "假", Heard::Nothing, false},
-        {"标签", "无", "真", Heard::Nothing, false},  // no slot named: caption only
-    };
-    for (const Case& test : cases) {
-        SCOPED_TRACE(std::string(test.slotName) + " " + test.music + " " + test.vibrate);
-        TearDown();
-        SetUp();
-        const std::string music = std::string(test.music) == "own" ? ownMusic() : test.music;
-        addAlarm("7:5", fields("开启", music.c_str(), test.vibrate, "记得带伞"));
+    const char* name;
+    const char* slotName;
+    const char* music;  // "own" for an MP3 of the alarm's own
+    const char* vibrate;
+    Heard heard;
+    bool shakes;
+};
 
-        ring(test.slotName);
+class StartsWithTheSlotsAlarm : public Ringing, public ::testing::WithParamInterface<StartCase>
+{
+};
 
-        EXPECT_EQ(readProperty(RingWindow::window, prop::caption).toText(), Text::fromUtf8(test.slotName));
-        const bool slotNamed = std::string(test.slotName) != "标签";
-        EXPECT_EQ(readProperty(RingWindow::编辑框1, prop::content).toText(), slotNamed ? "记得带伞"_t : Text());
-        for (std::size_t index = 0; index < kShakeTimers.size(); ++index)
-            EXPECT_EQ(read(kShakeTimers[index], prop::interval), test.shakes ? 103 - static_cast<int>(index) : 0);
-        EXPECT_EQ(read(RingWindow::时钟5, prop::interval), 60000);
-        EXPECT_EQ(read(RingWindow::时钟6, prop::interval), 1);
-        if (test.heard == Heard::Nothing) {
-            testwindows::pump(300);
-            EXPECT_TRUE(sound().segments().empty());
-        } else {
-            ASSERT_TRUE(waitForSegments(1));
-            EXPECT_TRUE(test.heard == Heard::BuiltIn ? isBuiltInSound(sound().segments()[0])
-                                                      : isOwnMusic(sound().segments()[0]));
-            testwindows::pump(300);
-            EXPECT_EQ(sound().segments().size(), 1u);  // once, not again
-        }
+TEST_P(StartsWithTheSlotsAlarm, SoundShakeAndNote)
+{
+    const StartCase& test = GetParam();
+    const std::string music = std::string(test.music) == "own" ? ownMusic() : test.music;
+    addAlarm("7:5", fields("开启", music.c_str(), test.vibrate, "记得带伞"));
+
+    ring(test.slotName);
+
+    EXPECT_EQ(readProperty(RingWindow::window, prop::caption).toText(), Text::fromUtf8(test.slotName));
+    const bool slotNamed = std::string(test.slotName) != "标签";
+    EXPECT_EQ(readProperty(RingWindow::编辑框1, prop::content).toText(), slotNamed ? "记得带伞"_t : Text());
+    for (std::size_t index = 0; index < kShakeTimers.size(); ++index)
+        EXPECT_EQ(read(kShakeTimers[index], prop::interval), test.shakes ? 103 - static_cast<int>(index) : 0);
+    EXPECT_EQ(read(RingWindow::时钟5, prop::interval), 60000);
+    EXPECT_EQ(read(RingWindow::时钟6, prop::interval), 1);
+    if (test.heard == Heard::Nothing) {
+        testwindows::pump(300);
+        EXPECT_TRUE(sound().segments().empty());
+    } else {
+        ASSERT_TRUE(waitForSegments(1));
+        EXPECT_TRUE(test.heard == Heard::BuiltIn ? isBuiltInSound(sound().segments()[0])
+                                                  : isOwnMusic(sound().segments()[0]));
+        testwindows::pump(300);
+        EXPECT_EQ(sound().segments().size(), 1u);  // once, not again
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ringing, StartsWithTheSlotsAlarm,
+    ::testing::Values(StartCase{"DefaultSound", "闹钟1", "无", "假", Heard::BuiltIn, false},
+                      StartCase{"OwnMusicAndShake", "闹钟1", "own", "真", Heard::Own, true},
+                      StartCase{"EmptyPathIsSilent", "闹钟1", "", "真", Heard::Nothing, true},
+                      StartCase{"MissingFileIsSilent", "闹钟1", "/no/such/file.mp3", "假", Heard::Nothing, false},
+                      // No slot named: caption only.
+                      StartCase{"NoSlotNamed", "标签", "无", "真", Heard::Nothing, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Ringing, ShakesInStepsOfTenPixelsAndReturnsToMidScreenEachMinute)
 {
@@ -147,7 +154,7 @@ TEST_F(Ringing, SnoozeHidesEveryWindowForFiveMinutesThenSoundsTheDefault)
         hiddenWhileAsleep = !visible(RingWindow::window) && !visible(MainWindow::window) &&
                             std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
     };
-    BoxAnswerer boxes(BoxAnswerer::Answer::Ok);
+    ModalWatch boxes(QMessageBox::Ok);
 
     drive::click(RingWindow::按钮2);
 
@@ -175,24 +182,28 @@ TEST_F(Ringing, KeepingOnTopNeitherRestacksNorReshowsTheWindow)
     EXPECT_TRUE(readProperty(RingWindow::window, prop::alwaysOnTop).toBool());
 }
 
-TEST_F(Ringing, DefaultSoundIsHeardWhenItsFileIsGoneOrCannotBeWritten)
+class DefaultSoundIsHeard : public Ringing, public ::testing::WithParamInterface<bool>
 {
-    for (const bool writable : {true, false}) {
-        SCOPED_TRACE(writable ? "removed while running" : "program folder not writable");
-        TearDown();
-        SetUp();
-        const QString home = QString::fromStdString(DefaultSound::homeFile().toUtf8());
-        ASSERT_TRUE(removeFile(DefaultSound::homeFile()));
-        if (!writable) {
-            ASSERT_TRUE(QDir().mkdir(home));  // nothing can write a file there now
-        }
-        addAlarm("7:5");
+};
 
-        ring();
-
-        ASSERT_TRUE(sound().waitFor([](const auto& segments) { return !segments.empty() && segments[0].drained; },
-                                    std::chrono::seconds(5)));
-        EXPECT_TRUE(isBuiltInSound(sound().segments()[0]));
-        EXPECT_GT(sound().segments()[0].frames, 44100 * 20);  // the whole sound, not a broken file
+TEST_P(DefaultSoundIsHeard, WhenItsFileIsGoneOrCannotBeWritten)
+{
+    const bool writable = GetParam();
+    const QString home = QString::fromStdString(DefaultSound::homeFile().toUtf8());
+    ASSERT_TRUE(removeFile(DefaultSound::homeFile()));
+    if (!writable) {
+        ASSERT_TRUE(QDir().mkdir(home));  // nothing can write a file there now
     }
+    addAlarm("7:5");
+
+    ring();
+
+    ASSERT_TRUE(sound().waitFor([](const auto& segments) { return !segments.empty() && segments[0].drained; },
+                                std::chrono::seconds(5)));
+    EXPECT_TRUE(isBuiltInSound(sound().segments()[0]));
+    EXPECT_GT(sound().segments()[0].frames, 44100 * 20);  // the whole sound, not a broken file
 }
+
+INSTANTIATE_TEST_SUITE_P(Ringing, DefaultSoundIsHeard, ::testing::Values(true, false), [](const auto& info) {
+    return std::string(info.param ? "RemovedWhileRunning" : "ProgramFolderNotWritable");
+});

@@ -3,11 +3,10 @@
 // The ringing window: "时间到！", the alarm's note, snooze and stop, and the
 // timers that shake it, move it back once a minute and keep it on top.
 
-#include "host/layout.h"
+#include "core/windows.h"
 
 namespace RingWindow {
 
-inline constexpr host::WindowId id{3};
 inline constexpr host::UnitRef window{id, 0};
 
 inline constexpr host::UnitRef 标签1{id, 1};  // "时间到！"

@@ -1,11 +1,11 @@
-#include "core/ringwindowhandlers.h"
+#include "ui/ring/ringwindowhandlers.h"
 
 #include "core/alarmtable.h"
 #include "core/defaultsound.h"
-#include "core/ringwindowlayout.h"
 #include "host/commands.h"
 #include "host/runtime.h"
 #include "host/sound/soundservice.h"
+#include "ui/ring/ringwindowlayout.h"
 
 #include <array>
 
@@ -18,6 +18,7 @@ namespace {
 constexpr int kSnoozeMs = 5 * 60 * 1000;
 constexpr int kShakePixels = 10;
 constexpr int kKeepOnTopMs = 1;
+constinit const FixedText kSeeYouLater{"5分钟后再看得见！"};
 
 // The shake timers run at slightly different rates, so opposite moves do not
 // cancel and the window trembles.
@@ -50,11 +51,11 @@ void startRinging()
     if (const int slot = AlarmTable::ringingSlot(); slot != 0) {
         const int row = slot - 1;
         const Text music = AlarmTable::cell(row, AlarmColumn::Music);
-        if (music == AlarmTable::cellText::defaultMusic())
+        if (music == AlarmTable::cellText::defaultMusic)
             playDefaultSound();
         else
             playFiles({music});
-        if (AlarmTable::cell(row, AlarmColumn::Vibrate) == AlarmTable::cellText::shake()) {
+        if (AlarmTable::cell(row, AlarmColumn::Vibrate) == AlarmTable::cellText::shake) {
             for (std::size_t index = 0; index < kShakeTimers.size(); ++index)
                 setInterval(kShakeTimers[index], kShakeIntervals[index]);
         }
@@ -70,12 +71,11 @@ void stopRinging()
 
 void snoozeRinging()
 {
-    static const Text seeYouLater = "5分钟后再看得见！"_t;
     stopAllSound();
     // Every window goes, not only this one and the main window: a window left
     // on screen would take no input for the five minutes.
     hideAllWindows();
-    messageBox(Value(seeYouLater), boxButtons::ok);
+    messageBox(Value(kSeeYouLater.text()), boxButtons::ok);
     // Blocks the whole program on purpose: nothing is drawn or checked meanwhile.
     delay(kSnoozeMs);
     showHiddenWindows();
