@@ -1,8 +1,8 @@
 #include "host/commands/dialogs.h"
 
-#include "host/qtcodec.h"
+#include "host/codec_p.h"
 #include "host/commands/conversions.h"
-#include "host/runtimestate.h"
+#include "host/runtime_p.h"
 
 #include <QDir>
 #include <QEvent>

@@ -5,7 +5,7 @@
 #include "host/sound/eventqueue.h"
 #include "host/sound/mpegdecoder.h"
 #include "host/sound/soundfile.h"
-#include "host/sound/soundlog.h"
+#include "host/sound/soundlog_p.h"
 #include "host/text.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "host/sound/player.h"
 
 #include "host/sound/pipeline.h"
-#include "host/sound/soundlog.h"
+#include "host/sound/soundlog_p.h"
 
 #include <cstring>
 #include <system_error>

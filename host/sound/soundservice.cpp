@@ -4,7 +4,7 @@
 #include "host/sound/filedescriptor.h"
 #include "host/sound/moduleloader.h"
 #include "host/sound/playercomponent.h"
-#include "host/sound/soundlog.h"
+#include "host/sound/soundlog_p.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
-#include "host/widgets/reportlist.h"
+#include "host/widgets/reportlist_p.h"
 
-#include "host/widgets/longtext.h"
-#include "host/widgets/reportheader.h"
-#include "host/widgets/reportlistaccessible.h"
+#include "host/widgets/longtext_p.h"
+#include "host/widgets/reportheader_p.h"
+#include "host/widgets/reportlistaccessible_p.h"
 
 #include <QAccessible>
 #include <QClipboard>

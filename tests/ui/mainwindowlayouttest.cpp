@@ -1,7 +1,8 @@
 #include "host/runtime.h"
+#include "host/runtime_testing.h"
 #include "testwindows.h"
 #include "unitdriver.h"
-#include "host/widgets/reportlist.h"
+#include "host/widgets/reportlist_p.h"
 #include "ui/main/mainwindowlayout.h"
 
 #include <QGroupBox>
