@@ -83,9 +83,11 @@ protected:
     }
 };
 
-// Windows-style filter pairs, "description|pattern;pattern|…", as Qt name
-// filters "description (pattern pattern)". The list ends at the first empty
-// description. "*.*" means every file there, so it becomes "*".
+// A dialog's filter property holds pairs of a description and its patterns,
+// all separated by bars: "音乐文件(*.mp3)|*.mp3|所有文件|*.*", patterns split by
+// ";". Qt wants each pair as one name filter, "description (pattern pattern)".
+// The list ends at the first empty description or pattern list. "*.*" means
+// every file, also one without a dot, so it becomes "*".
 QStringList nameFiltersOf(const Text& filter)
 {
     const QStringList parts = codec::toQString(filter).split(QLatin1Char('|'));

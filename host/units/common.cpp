@@ -37,7 +37,8 @@ Rect geometryOf(const UnitState& unit)
 }
 
 // A top-level window grows no larger than the screens together and its
-// frame, as the platform's largest trackable window.
+// frame: however large a size the program writes, the window never outgrows
+// what the screens can show at once.
 QSize largestWindow()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
