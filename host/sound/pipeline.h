@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <thread>
@@ -44,8 +45,14 @@ public:
     void setPaused(bool paused);
 
 private:
+    struct Playback;
+
     void run();
     int play();
+    std::optional<int> decodeNext(Playback& playback);
+    std::optional<int> readInput(Playback& playback);
+    std::optional<int> openOutput(Playback& playback);
+    std::optional<int> playAudio(Playback& playback, std::span<const std::int16_t> pcm);
     int finish(AudioOutput* output, bool heard);
     bool writeAudio(AudioOutput& output, std::span<const std::int16_t> samples, int channels);
     bool waitWhilePaused(AudioOutput* output);
