@@ -1,4 +1,4 @@
-#include "host/qtcodec.h"
+#include "host/codec_p.h"
 
 #include "host/text.h"
 

@@ -1,7 +1,8 @@
 #include "host/runtime.h"
 
-#include "host/qtcodec.h"
-#include "host/runtimestate.h"
+#include "host/codec_p.h"
+#include "host/runtime_p.h"
+#include "host/runtime_testing.h"
 
 #include <QApplication>
 #include <QDialog>

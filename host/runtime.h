@@ -61,11 +61,4 @@ bool listDeleteRow(UnitRef list, int row);
 /// on another thread (the player's), the report goes to standard error only.
 [[noreturn]] void fatalError(const Text& message, std::optional<int> code = {});
 
-namespace detail {
-
-/// Destroys every loaded window without running handlers (tests start clean).
-void unloadAllWindows();
-
-} // namespace detail
-
 } // namespace host

@@ -1,7 +1,7 @@
 #include "host/windowicon.h"
 
 #include "host/mappedpages.h"
-#include "host/windowiconqt.h"
+#include "host/windowicon_p.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -14,7 +14,7 @@ namespace host {
 /// The current local time in whole seconds, from the clock in use.
 DateTime now();
 
-/// Replaces the clock `now` reads; an empty function restores the system clock.
+/// Seam for tests: replaces the clock `now` reads; an empty function restores the system clock.
 void setClock(std::function<DateTime()> clock);
 
 /// The hour (0..23) of a moment, to the nearest second.

@@ -1,7 +1,7 @@
 #include "host/commands/conversions.h"
 
-#include "host/qtcodec.h"
-#include "host/commands/clockqt.h"
+#include "host/codec_p.h"
+#include "host/commands/clock_p.h"
 #include "host/numbertext.h"
 
 #include <QDateTime>

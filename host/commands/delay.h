@@ -13,7 +13,7 @@ namespace host {
 /// Sleeps the calling thread for `milliseconds` (negative taken as 0).
 void delay(std::int32_t milliseconds);
 
-/// Replaces the sleep `delay` uses; an empty function restores the real one.
+/// Seam for tests: replaces the sleep `delay` uses; an empty function restores the real one.
 void setSleep(std::function<void(std::chrono::milliseconds)> sleep);
 
 } // namespace host

@@ -1,8 +1,8 @@
 #include "host/commands/dialogs.h"
 
-#include "host/qtcodec.h"
+#include "host/codec_p.h"
 #include "host/commands/conversions.h"
-#include "host/runtimestate.h"
+#include "host/runtime_p.h"
 
 #include <QDir>
 #include <QEvent>
@@ -83,9 +83,11 @@ protected:
     }
 };
 
-// Windows-style filter pairs, "description|pattern;pattern|…", as Qt name
-// filters "description (pattern pattern)". The list ends at the first empty
-// description. "*.*" means every file there, so it becomes "*".
+// A dialog's filter property holds pairs of a description and its patterns,
+// all separated by bars: "音乐文件(*.mp3)|*.mp3|所有文件|*.*", patterns split by
+// ";". Qt wants each pair as one name filter, "description (pattern pattern)".
+// The list ends at the first empty description or pattern list. "*.*" means
+// every file, also one without a dot, so it becomes "*".
 QStringList nameFiltersOf(const Text& filter)
 {
     const QStringList parts = codec::toQString(filter).split(QLatin1Char('|'));
@@ -132,6 +134,65 @@ private:
 
 constexpr int kOpenFile = 0;
 constexpr int kSaveFile = 1;
+
+// The dialog's kind, and what the layout's options ask of it.
+void setUpKind(FileDialog& fileDialog, int type, const DialogOptions& options)
+{
+    fileDialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Show each filter as its description alone, as it was written.
+    fileDialog.setOption(QFileDialog::HideNameFilterDetails);
+    fileDialog.setWindowModality(Qt::WindowModal);
+
+    if (type == kSaveFile) {
+        fileDialog.setAcceptMode(QFileDialog::AcceptSave);
+        fileDialog.setFileMode(QFileDialog::AnyFile);
+        fileDialog.setOption(QFileDialog::DontConfirmOverwrite, !options.overwritePrompt);
+    } else {
+        fileDialog.setAcceptMode(QFileDialog::AcceptOpen);
+        fileDialog.setFileMode(options.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    }
+    // The non-native dialog never offers an "open as read-only" box, so
+    // hideReadOnly has nothing left to hide.
+}
+
+// What the program has written to the dialog unit: the title, the filters
+// and the one selected, the default extension, the folder and the file name.
+void setUpFromProperties(FileDialog& fileDialog, UnitRef dialog)
+{
+    const Text title = readProperty(dialog, prop::title).toText();
+    if (!title.isEmpty())
+        fileDialog.setWindowTitle(codec::toQString(title));
+
+    const QStringList filters = nameFiltersOf(readProperty(dialog, prop::filter).toText());
+    if (!filters.isEmpty()) {
+        fileDialog.setNameFilters(filters);
+        const int index = std::max(readProperty(dialog, prop::filterIndex).toInt(), 0);
+        fileDialog.selectNameFilter(filters[index < filters.size() ? index : 0]);
+    }
+
+    QString extension = codec::toQString(readProperty(dialog, prop::defaultExtension).toText());
+    while (extension.startsWith(QLatin1Char('.')))
+        extension.remove(0, 1);
+    fileDialog.setDefaultSuffix(extension);
+
+    // Start in the given folder, else in the current directory (not in
+    // whatever folder an earlier dialog of the process last showed).
+    const QString initialDirectory = codec::toQString(readProperty(dialog, prop::initialDirectory).toText());
+    fileDialog.setDirectory(initialDirectory.isEmpty() ? QDir::currentPath() : QDir(initialDirectory).absolutePath());
+    const QString fileName = codec::toQString(readProperty(dialog, prop::fileName).toText());
+    if (!fileName.isEmpty())
+        fileDialog.selectFile(fileName);
+}
+
+// The chosen file becomes the unit's file name, as an absolute path.
+void takeChoice(UnitRef dialog, const QString& chosen)
+{
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    writeProperty(dialog, prop::fileName, Value(codec::fromQString(path)));
+    // The folder of the choice stays the current directory afterwards, so a
+    // relative name opened next is found beside the chosen file.
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+}
 
 } // namespace
 
@@ -193,45 +254,8 @@ bool openDialog(UnitRef dialog)
     QPointer<FileDialog> owned = new FileDialog(detail::unitWidget(UnitRef{dialog.window, 0}),
                                                 layout.dialogOptions.pathMustExist);
     FileDialog& fileDialog = *owned;
-    fileDialog.setOption(QFileDialog::DontUseNativeDialog);
-    // Show each filter as its description alone, as it was written.
-    fileDialog.setOption(QFileDialog::HideNameFilterDetails);
-    fileDialog.setWindowModality(Qt::WindowModal);
-
-    if (type == kSaveFile) {
-        fileDialog.setAcceptMode(QFileDialog::AcceptSave);
-        fileDialog.setFileMode(QFileDialog::AnyFile);
-        fileDialog.setOption(QFileDialog::DontConfirmOverwrite, !layout.dialogOptions.overwritePrompt);
-    } else {
-        fileDialog.setAcceptMode(QFileDialog::AcceptOpen);
-        fileDialog.setFileMode(layout.dialogOptions.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    }
-    // The non-native dialog never offers an "open as read-only" box, so
-    // hideReadOnly has nothing left to hide.
-
-    const Text title = readProperty(dialog, prop::title).toText();
-    if (!title.isEmpty())
-        fileDialog.setWindowTitle(codec::toQString(title));
-
-    const QStringList filters = nameFiltersOf(readProperty(dialog, prop::filter).toText());
-    if (!filters.isEmpty()) {
-        fileDialog.setNameFilters(filters);
-        const int index = std::max(readProperty(dialog, prop::filterIndex).toInt(), 0);
-        fileDialog.selectNameFilter(filters[index < filters.size() ? index : 0]);
-    }
-
-    QString extension = codec::toQString(readProperty(dialog, prop::defaultExtension).toText());
-    while (extension.startsWith(QLatin1Char('.')))
-        extension.remove(0, 1);
-    fileDialog.setDefaultSuffix(extension);
-
-    // Start in the given folder, else in the current directory (not in
-    // whatever folder an earlier dialog of the process last showed).
-    const QString initialDirectory = codec::toQString(readProperty(dialog, prop::initialDirectory).toText());
-    fileDialog.setDirectory(initialDirectory.isEmpty() ? QDir::currentPath() : QDir(initialDirectory).absolutePath());
-    const QString fileName = codec::toQString(readProperty(dialog, prop::fileName).toText());
-    if (!fileName.isEmpty())
-        fileDialog.selectFile(fileName);
+    setUpKind(fileDialog, type, layout.dialogOptions);
+    setUpFromProperties(fileDialog, dialog);
 
     detail::stampWindowOrder(&fileDialog);
     const bool accepted = fileDialog.exec() == QDialog::Accepted && owned && isLoaded(dialog.window);
@@ -239,11 +263,7 @@ bool openDialog(UnitRef dialog)
     delete owned.data();
     if (chosen.isEmpty())
         return false;
-    const QString path = QFileInfo(chosen.first()).absoluteFilePath();
-    writeProperty(dialog, prop::fileName, Value(codec::fromQString(path)));
-    // The folder of the choice stays the current directory afterwards, so a
-    // relative name opened next is found beside the chosen file.
-    QDir::setCurrent(QFileInfo(path).absolutePath());
+    takeChoice(dialog, chosen.first());
     return true;
 }
 

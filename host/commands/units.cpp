@@ -1,8 +1,8 @@
 #include "host/commands/units.h"
 
-#include "host/qtcodec.h"
-#include "host/runtimestate.h"
-#include "host/widgets/longtext.h"
+#include "host/codec_p.h"
+#include "host/runtime_p.h"
+#include "host/widgets/longtext_p.h"
 
 #include <QAction>
 #include <QCursor>

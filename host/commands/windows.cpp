@@ -1,6 +1,6 @@
 #include "host/commands/windows.h"
 
-#include "host/runtimestate.h"
+#include "host/runtime_p.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -41,7 +41,7 @@ public:
 /// Makes the output for one file.
 using AudioOutputFactory = std::function<std::unique_ptr<AudioOutput>()>;
 
-/// Replaces the factory every new pipeline uses; an empty factory restores
+/// Seam for tests: replaces the factory every new pipeline uses; an empty factory restores
 /// the real output on libout123. Any thread may call; pipelines already
 /// playing keep their output.
 void setAudioOutputFactory(AudioOutputFactory factory);

@@ -15,8 +15,11 @@ struct PlayerEvent
     std::uint64_t pipeline = 0;
 };
 
-/// Event codes. 77 and 12 end a file and chain to the next path; the
-/// failures end the playback without chaining; Quit ends the worker thread.
+/// Event codes. After FileEnded and FileBroken the worker chains to the next
+/// path: once sound has been heard, a file that breaks off counts as played.
+/// The failures end the playback without chaining; Quit ends the worker
+/// thread. The values mean nothing beyond telling the codes apart, and the
+/// failures are numbered in a range of their own.
 enum PlayerEventCode : int {
     FileEnded = 77,         ///< the file played to its end
     FileBroken = 12,        ///< playback stopped on an error after sound was heard

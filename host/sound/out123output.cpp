@@ -1,6 +1,6 @@
 #include "host/sound/out123output.h"
 
-#include "host/sound/soundlog.h"
+#include "host/sound/soundlog_p.h"
 
 #include <algorithm>
 #include <atomic>

@@ -5,10 +5,11 @@
 #include "host/sound/eventqueue.h"
 #include "host/sound/mpegdecoder.h"
 #include "host/sound/soundfile.h"
-#include "host/sound/soundlog.h"
+#include "host/sound/soundlog_p.h"
 #include "host/text.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace host::sound {
@@ -68,6 +69,21 @@ void Pipeline::run()
         m_events.post(PlayerEvent {code, m_id});
 }
 
+// What one file's playback keeps between the steps of the pipeline's thread.
+struct Pipeline::Playback
+{
+    SoundFile& file;
+    MpegDecoder& decoder;
+    std::unique_ptr<AudioOutput> output;
+    std::vector<char> input = std::vector<char>(inputChunk);
+    std::int64_t bytesWithoutSound = 0;
+    bool inputDone = false;
+    bool heard = false;
+
+    // Once sound has been heard, a failure ends the file like its end does.
+    int failure() const { return heard ? FileBroken : Unplayable; }
+};
+
 // Returns the event to post, or 0 when stopped from outside.
 int Pipeline::play()
 {
@@ -80,70 +96,92 @@ int Pipeline::play()
     if (!decoder.isValid())
         return Unplayable;
 
-    std::unique_ptr<AudioOutput> output;
-    std::vector<char> input(inputChunk);
-    std::int64_t bytesWithoutSound = 0;
-    bool inputDone = false;
-    bool heard = false;
-    // Once sound has been heard, a failure ends the file like its end does.
-    const auto failure = [&heard] { return heard ? FileBroken : Unplayable; };
+    Playback playback{file, decoder};
     for (;;) {
-        if (!waitWhilePaused(output.get())) {
-            if (output)
-                output->drop();
+        if (!waitWhilePaused(playback.output.get())) {
+            if (playback.output)
+                playback.output->drop();
             return 0;
         }
-        std::span<const std::int16_t> pcm;
-        switch (decoder.next(pcm)) {
-        case MpegDecoder::Status::NeedMore: {
-            if (inputDone)
-                return finish(output.get(), heard);
-            const std::ptrdiff_t count = file.read(input.data(), input.size());
-            if (count < 0)
-                return failure();
-            if (count == 0) {
-                inputDone = true;
-                break;
-            }
-            bytesWithoutSound += count;
-            if (bytesWithoutSound > searchLimit) {
-                qCDebug(lcPlayer) << m_path.c_str() << "has no playable frame in" << searchLimit << "bytes";
-                return failure();
-            }
-            if (!decoder.feed(input.data(), static_cast<std::size_t>(count)))
-                return failure();
-            break;
-        }
-        case MpegDecoder::Status::NewFormat:
-            if (output) {
-                // The stream changed its format: let the old one play out first.
-                if (finish(output.get(), true) == 0)
-                    return 0;
-            } else {
-                output = createAudioOutput();
-            }
-            if (!output || !output->open(decoder.rate(), decoder.channels()))
-                return heard ? FileBroken : NoOutput;
-            break;
-        case MpegDecoder::Status::Audio:
-            if (!output)
-                return failure();
-            bytesWithoutSound = 0;
-            if (pcm.empty())
-                break;
-            if (!writeAudio(*output, pcm, decoder.channels())) {
-                output->drop();
-                return aborted() ? 0 : FileBroken;
-            }
-            heard = true;
-            break;
-        case MpegDecoder::Status::Unplayable:
-        case MpegDecoder::Status::Failed:
-            if (output)
-                finish(output.get(), heard);
-            return failure();
-        }
+        if (const std::optional<int> code = decodeNext(playback))
+            return *code;
     }
+}
+
+// One step: whatever the decoder asks for next. Returns the event to post (or
+// 0) once the file is done, nothing while it goes on.
+std::optional<int> Pipeline::decodeNext(Playback& playback)
+{
+    std::span<const std::int16_t> pcm;
+    switch (playback.decoder.next(pcm)) {
+    case MpegDecoder::Status::NeedMore:
+        return readInput(playback);
+    case MpegDecoder::Status::NewFormat:
+        return openOutput(playback);
+    case MpegDecoder::Status::Audio:
+        return playAudio(playback, pcm);
+    case MpegDecoder::Status::Unplayable:
+    case MpegDecoder::Status::Failed:
+        if (playback.output)
+            finish(playback.output.get(), playback.heard);
+        return playback.failure();
+    }
+    return std::nullopt;
+}
+
+// Feeds the decoder the next chunk of the file; at the end of the file, lets
+// the output play out. Gives up on a file that yields no sound for too long.
+std::optional<int> Pipeline::readInput(Playback& playback)
+{
+    if (playback.inputDone)
+        return finish(playback.output.get(), playback.heard);
+    const std::ptrdiff_t count = playback.file.read(playback.input.data(), playback.input.size());
+    if (count < 0)
+        return playback.failure();
+    if (count == 0) {
+        playback.inputDone = true;
+        return std::nullopt;
+    }
+    playback.bytesWithoutSound += count;
+    if (playback.bytesWithoutSound > searchLimit) {
+        qCDebug(lcPlayer) << m_path.c_str() << "has no playable frame in" << searchLimit << "bytes";
+        return playback.failure();
+    }
+    if (!playback.decoder.feed(playback.input.data(), static_cast<std::size_t>(count)))
+        return playback.failure();
+    return std::nullopt;
+}
+
+// Opens the output at the stream's rate and channel count: at its first
+// frame, and again whenever the stream changes its format.
+std::optional<int> Pipeline::openOutput(Playback& playback)
+{
+    if (playback.output) {
+        // The stream changed its format: let the old one play out first.
+        if (finish(playback.output.get(), true) == 0)
+            return 0;
+    } else {
+        playback.output = createAudioOutput();
+    }
+    if (!playback.output || !playback.output->open(playback.decoder.rate(), playback.decoder.channels()))
+        return playback.heard ? FileBroken : NoOutput;
+    return std::nullopt;
+}
+
+// Writes decoded sound to the output.
+std::optional<int> Pipeline::playAudio(Playback& playback, std::span<const std::int16_t> pcm)
+{
+    if (!playback.output)
+        return playback.failure();
+    playback.bytesWithoutSound = 0;
+    if (pcm.empty())
+        return std::nullopt;
+    if (!writeAudio(*playback.output, pcm, playback.decoder.channels())) {
+        playback.output->drop();
+        return aborted() ? 0 : FileBroken;
+    }
+    playback.heard = true;
+    return std::nullopt;
 }
 
 // Lets the output play what it still holds. Returns FileEnded, or 0 when

@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <thread>
@@ -12,14 +13,15 @@ namespace host::sound {
 class AudioOutput;
 class EventQueue;
 
-/// Plays one file: reader, decoder and output on a thread of their own, in
-/// the manner of a device driver that reports back when it is done.
+/// Plays one file: reader, decoder and output on a thread of their own, so
+/// that neither a slow file nor a slow device ever holds up the player. The
+/// player learns how the file ended from the one event the thread posts.
 ///
 /// The thread opens the path, decodes and writes to the output, then posts
-/// one event to the player's queue: FileEnded (77) once all of it has been
-/// heard, FileBroken (12) when it failed after sound was heard, or OpenFailed,
-/// Unplayable or NoOutput when nothing could be heard at all. A pipeline that
-/// is stopped posts nothing.
+/// one event to the player's queue: FileEnded once all of it has been heard,
+/// FileBroken when it failed after sound was heard, or OpenFailed, Unplayable
+/// or NoOutput when nothing could be heard at all. A pipeline that is stopped
+/// posts nothing.
 ///
 /// Created, paused and destroyed by its player (the UI thread or the player's
 /// worker); its own thread touches only the file, the decoder and the output.
@@ -43,8 +45,14 @@ public:
     void setPaused(bool paused);
 
 private:
+    struct Playback;
+
     void run();
     int play();
+    std::optional<int> decodeNext(Playback& playback);
+    std::optional<int> readInput(Playback& playback);
+    std::optional<int> openOutput(Playback& playback);
+    std::optional<int> playAudio(Playback& playback, std::span<const std::int16_t> pcm);
     int finish(AudioOutput* output, bool heard);
     bool writeAudio(AudioOutput& output, std::span<const std::int16_t> samples, int channels);
     bool waitWhilePaused(AudioOutput* output);

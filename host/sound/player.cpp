@@ -1,7 +1,7 @@
 #include "host/sound/player.h"
 
 #include "host/sound/pipeline.h"
-#include "host/sound/soundlog.h"
+#include "host/sound/soundlog_p.h"
 
 #include <cstring>
 #include <system_error>
@@ -43,7 +43,8 @@ void Player::startWorker()
 
 int Player::newPlay(const NotificationTarget* target, const char* text, int start)
 {
-    // What start means to the pipeline has never been settled; the program passes 0.
+    // Every pass plays the file from its beginning, so start has nothing to
+    // choose; the program passes 0.
     static_cast<void>(start);
     const std::lock_guard lock(m_mutex);
     if (m_removing)

@@ -1,7 +1,7 @@
 #include "host/sound/playercomponent.h"
 
 #include "host/sound/player.h"
-#include "host/sound/soundlog.h"
+#include "host/sound/soundlog_p.h"
 
 #include <mpg123.h>
 

@@ -36,8 +36,8 @@ using PlayerHandle = Player*;
 /// The message posted after each file ends, with first parameter 100 and second 0.
 constexpr std::uint32_t fileEndMessage = 0x8075;
 
-/// Where a player reports the end of each file (stands in for a window that
-/// receives a message). post runs on the player's worker thread; if the
+/// Where a player reports the end of each file: post is called with
+/// fileEndMessage, 100 and 0. It runs on the player's worker thread; if the
 /// receiver may be gone by then, post must check that itself.
 struct NotificationTarget
 {
@@ -47,7 +47,8 @@ struct NotificationTarget
 
 /// Makes a player for fileList played playCount times; nothing plays yet. Null on failure.
 using CreatePlayerFunction = PlayerHandle (*)(const char* fileList, int playCount);
-/// Starts the current path from its beginning; text (under 512 bytes) and start are kept for the pipeline.
+/// Starts the current path from its beginning; text (under 512 bytes) is kept for the passes
+/// that follow, start is not used.
 using NewPlayFunction = int (*)(PlayerHandle, const NotificationTarget* target, const char* text, int start);
 /// NewPlay with no target, no text and 0.
 using PlayFunction = int (*)(PlayerHandle);

@@ -1,6 +1,6 @@
 #include "host/sound/soundfile.h"
 
-#include "host/sound/soundlog.h"
+#include "host/sound/soundlog_p.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

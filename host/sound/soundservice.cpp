@@ -4,7 +4,7 @@
 #include "host/sound/filedescriptor.h"
 #include "host/sound/moduleloader.h"
 #include "host/sound/playercomponent.h"
-#include "host/sound/soundlog.h"
+#include "host/sound/soundlog_p.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -145,7 +145,8 @@ bool writePieces(const Text& path, const std::vector<std::string_view>& pieces)
         qCInfo(lcSound) << "cannot write in the folder of" << fileSystemPath.c_str() << ":" << std::strerror(errno);
         return false;
     }
-    // Readable by all, as the sound file has always been.
+    // mkostemp makes the file private to its owner; the sound file is an
+    // ordinary file that anyone may read.
     bool written = ::fchmod(file.get(), 0644) == 0;
     for (const std::string_view piece : pieces)
         written = written && file.writeAll(piece.data(), piece.size());

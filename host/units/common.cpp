@@ -1,10 +1,10 @@
 // The properties every unit but the menu item shares (numbers 0-7), and the
 // set-up every unit widget gets from its layout.
 
-#include "host/qtcodec.h"
-#include "host/runtimestate.h"
-#include "host/units/styling.h"
-#include "host/widgets/longtext.h"
+#include "host/codec_p.h"
+#include "host/runtime_p.h"
+#include "host/units/styling_p.h"
+#include "host/widgets/longtext_p.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -37,7 +37,8 @@ Rect geometryOf(const UnitState& unit)
 }
 
 // A top-level window grows no larger than the screens together and its
-// frame, as the platform's largest trackable window.
+// frame: however large a size the program writes, the window never outgrows
+// what the screens can show at once.
 QSize largestWindow()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -1,11 +1,11 @@
 // Labels, group boxes, combo boxes and spinners.
 
-#include "host/qtcodec.h"
-#include "host/runtimestate.h"
-#include "host/units/styling.h"
-#include "host/widgets/groupframe.h"
-#include "host/widgets/shadedlabel.h"
-#include "host/widgets/spinarrows.h"
+#include "host/codec_p.h"
+#include "host/runtime_p.h"
+#include "host/units/styling_p.h"
+#include "host/widgets/groupframe_p.h"
+#include "host/widgets/shadedlabel_p.h"
+#include "host/widgets/spinarrows_p.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -3,12 +3,12 @@
 // characters: a longer text is cut, whether the program writes it or the user
 // types or pastes it, so that no text can hold the window up.
 
-#include "host/qtcodec.h"
+#include "host/codec_p.h"
 #include "host/numbertext.h"
-#include "host/runtimestate.h"
-#include "host/units/styling.h"
-#include "host/widgets/longtext.h"
-#include "host/widgets/textbox.h"
+#include "host/runtime_p.h"
+#include "host/units/styling_p.h"
+#include "host/widgets/longtext_p.h"
+#include "host/widgets/textbox_p.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

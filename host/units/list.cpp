@@ -1,10 +1,10 @@
 // The report-style list: its selected row, its right-click event, and the
 // row methods.
 
-#include "host/qtcodec.h"
-#include "host/runtimestate.h"
-#include "host/units/styling.h"
-#include "host/widgets/reportlist.h"
+#include "host/codec_p.h"
+#include "host/runtime_p.h"
+#include "host/units/styling_p.h"
+#include "host/widgets/reportlist_p.h"
 
 namespace host {
 namespace detail {

@@ -1,6 +1,6 @@
-#include "host/units/styling.h"
+#include "host/units/styling_p.h"
 
-#include "host/qtcodec.h"
+#include "host/codec_p.h"
 
 #include <QFont>
 #include <QWidget>

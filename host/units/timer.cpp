@@ -1,7 +1,7 @@
 // Timers: a periodic tick on the user-interface thread while the interval
 // is positive.
 
-#include "host/runtimestate.h"
+#include "host/runtime_p.h"
 
 #include <QTimer>
 
@@ -10,10 +10,10 @@
 namespace host::detail {
 namespace {
 
-// The desktop timers the program's windows were laid out for never tick more
-// often than every 10 ms. A shorter interval (the ringing window keeps itself
-// on top "every millisecond") ticks at that pace: the same effect for the
-// user at a tenth of the wake-ups. The interval still reads back as written.
+// A timer ticks at most every 10 ms. A shorter interval (the ringing window
+// keeps itself on top with a 1 ms timer) would only wake the process more
+// often for an effect no user can see; at 10 ms it costs a tenth of the
+// wake-ups. The interval still reads back as written.
 constexpr int kShortestPeriodMs = 10;
 
 void start(QTimer* timer, int interval)

@@ -1,4 +1,4 @@
-#include "host/units/unittype.h"
+#include "host/units/unittype_p.h"
 
 #include <array>
 

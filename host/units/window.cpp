@@ -1,9 +1,9 @@
 // The window unit (unit 0 of every window): its top-level widget, its
 // caption and its keep-on-top state.
 
-#include "host/qtcodec.h"
-#include "host/runtimestate.h"
-#include "host/windowiconqt.h"
+#include "host/codec_p.h"
+#include "host/runtime_p.h"
+#include "host/windowicon_p.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "host/widgets/groupframe.h"
+#include "host/widgets/groupframe_p.h"
 
 #include <QStylePainter>
 #include <qdrawutil.h>

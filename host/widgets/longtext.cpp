@@ -1,4 +1,4 @@
-#include "host/widgets/longtext.h"
+#include "host/widgets/longtext_p.h"
 
 namespace host {
 

@@ -1,6 +1,6 @@
-#include "host/widgets/reportheader.h"
+#include "host/widgets/reportheader_p.h"
 
-#include "host/widgets/reportlist.h"
+#include "host/widgets/reportlist_p.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "host/widgets/reportlistaccessible.h"
+#include "host/widgets/reportlistaccessible_p.h"
 
-#include "host/widgets/reportlist.h"
+#include "host/widgets/reportlist_p.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "host/widgets/textbox.h"
+#include "host/widgets/textbox_p.h"
 
-#include "host/widgets/longtext.h"
+#include "host/widgets/longtext_p.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

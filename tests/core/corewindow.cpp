@@ -2,6 +2,7 @@
 
 #include "core/windows.h"
 #include "host/runtime.h"
+#include "host/runtime_testing.h"
 
 #include <string>
 

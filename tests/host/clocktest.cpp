@@ -1,4 +1,4 @@
-#include "host/commands/clockqt.h"
+#include "host/commands/clock_p.h"
 #include "host/commands/conversions.h"
 
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "host/qtcodec.h"
+#include "host/codec_p.h"
 #include "host/commands/dialogs.h"
 #include "host/runtime.h"
 #include "modalwatch.h"

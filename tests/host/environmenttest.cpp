@@ -1,6 +1,6 @@
 #include "host/commands/environment.h"
 
-#include "host/qtcodec.h"
+#include "host/codec_p.h"
 
 #include <QCoreApplication>
 #include <QDir>

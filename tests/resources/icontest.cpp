@@ -1,4 +1,4 @@
-#include "host/windowiconqt.h"
+#include "host/windowicon_p.h"
 
 #include <QBuffer>
 #include <QFile>

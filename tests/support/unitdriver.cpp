@@ -1,7 +1,7 @@
 #include "unitdriver.h"
 
-#include "host/runtimestate.h"
-#include "host/widgets/reportlist.h"
+#include "host/runtime_p.h"
+#include "host/widgets/reportlist_p.h"
 
 #include <QApplication>
 #include <QCloseEvent>

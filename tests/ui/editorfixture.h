@@ -7,6 +7,7 @@
 #include "core/alarmtable.h"
 #include "host/commands.h"
 #include "host/runtime.h"
+#include "host/runtime_testing.h"
 #include "modalwatch.h"
 #include "programwindows.h"
 #include "testwindows.h"

@@ -1,10 +1,10 @@
 #include "host/runtime.h"
-#include "testwindows.h"
-#include "unitdriver.h"
-#include "host/widgets/reportlist.h"
+#include "host/widgets/reportlist_p.h"
 #include "programwindows.h"
+#include "testwindows.h"
 #include "ui/main/mainwindowlayout.h"
 #include "ui/main/settingswindowlayout.h"
+#include "unitdriver.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

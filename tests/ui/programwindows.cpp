@@ -2,6 +2,7 @@
 
 #include "host/commands.h"
 #include "host/runtime.h"
+#include "host/runtime_testing.h"
 #include "ui/editor/editorwindowlayout.h"
 #include "ui/main/mainwindowlayout.h"
 #include "ui/main/settingswindowlayout.h"

@@ -1,4 +1,4 @@
-#include "host/widgets/reportlist.h"
+#include "host/widgets/reportlist_p.h"
 
 #include <QAccessible>
 #include <QApplication>

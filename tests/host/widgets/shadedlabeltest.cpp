@@ -1,4 +1,4 @@
-#include "host/widgets/shadedlabel.h"
+#include "host/widgets/shadedlabel_p.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "host/widgets/spinarrows.h"
+#include "host/widgets/spinarrows_p.h"
 
 #include <QSignalSpy>
 #include <QTest>

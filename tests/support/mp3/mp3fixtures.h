@@ -1,7 +1,8 @@
 #pragma once
 
-// Sound files made in code for the sound tests: short MP3 tones encoded with
-// libmp3lame, the tags music players write around them, and garbage.
+// Sound files made in code for the sound tests and the fuzzers' seed corpus:
+// short MP3 tones encoded with libmp3lame, the tags music players write
+// around them, and garbage.
 
 #include <cstddef>
 #include <string>

@@ -6,7 +6,7 @@
 
 #include "host/layout.h"
 #include "host/runtime.h"
-#include "host/units/unittype.h"
+#include "host/units/unittype_p.h"
 
 #include <QPointer>
 #include <QWidget>
