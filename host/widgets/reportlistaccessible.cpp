@@ -22,8 +22,17 @@ std::vector<int> visibleColumns(const ReportList& list)
     return columns;
 }
 
-/// One caption (row -1) or one cell.
-class CellAccessible final : public QAccessibleInterface
+/// The table column a screen reader counts for a column of the list: its place among the
+/// visible ones, -1 for an invisible one.
+int tableColumn(const ReportList& list, int column)
+{
+    const std::vector<int> columns = visibleColumns(list);
+    const auto place = std::find(columns.begin(), columns.end(), column);
+    return place == columns.end() ? -1 : static_cast<int>(place - columns.begin());
+}
+
+/// One caption (row -1) or one cell, by the list's own column number.
+class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface
 {
 public:
     CellAccessible(ReportList* list, int row, int column) : m_list(list), m_row(row), m_column(column) {}
@@ -76,6 +85,21 @@ public:
         state.invisible = !m_list->viewport()->rect().intersects(m_list->cellRect(m_row, m_column));
         return state;
     }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+
+    // Where the cell stands in the table, for reading by row and column.
+    bool isSelected() const override { return m_list && m_row >= 0 && m_list->currentRow() == m_row; }
+    int rowIndex() const override { return m_row; }
+    int columnIndex() const override { return m_list ? tableColumn(*m_list, m_column) : -1; }
+    int rowExtent() const override { return 1; }
+    int columnExtent() const override { return 1; }
+    /// The caption of the cell's column; a caption is its own column's header.
+    QList<QAccessibleInterface*> columnHeaderCells() const override;
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    QAccessibleInterface* table() const override { return parent(); }
 
 private:
     QPointer<ReportList> m_list;
@@ -83,7 +107,13 @@ private:
     int m_column;
 };
 
-class ListAccessible final : public QAccessibleWidget
+/// The list as a table of its rows and visible columns. The captions come first among its
+/// children, then the cells row by row.
+///
+/// The desktop's accessibility bridge follows what the table hands out without checking it,
+/// so every cell asked for is an interface: a row that does not exist, as in an empty list,
+/// gives the caption of its column, and a column that does not exist an empty caption.
+class ListAccessible final : public QAccessibleWidget, public QAccessibleTableInterface
 {
 public:
     explicit ListAccessible(ReportList* list) : QAccessibleWidget(list, QAccessible::Table) {}
@@ -110,9 +140,7 @@ public:
         const auto* cell = dynamic_cast<const CellAccessible*>(child);
         if (!cell || !cell->isValid() || cell->parent() != this)
             return -1;
-        const std::vector<int> columns = visibleColumns(*list());
-        const auto place = std::find(columns.begin(), columns.end(), cell->column());
-        return (cell->row() + 1) * static_cast<int>(columns.size()) + static_cast<int>(place - columns.begin());
+        return (cell->row() + 1) * columnCount() + tableColumn(*list(), cell->column());
     }
 
     QAccessibleInterface* childAt(int x, int y) const override
@@ -127,6 +155,69 @@ public:
         const int column = list()->columnAt(inRows.x());
         return row >= 0 && column >= 0 ? cell(row, column) : nullptr;
     }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The table: rows are the list's rows, columns its visible columns.
+    int rowCount() const override { return list()->rowCount(); }
+    int columnCount() const override { return static_cast<int>(visibleColumns(*list()).size()); }
+    QAccessibleInterface* cellAt(int row, int column) const override
+    {
+        const std::vector<int> columns = visibleColumns(*list());
+        const int listColumn = column >= 0 && column < static_cast<int>(columns.size()) ? columns[column] : -1;
+        const bool exists = row >= 0 && row < list()->rowCount() && listColumn >= 0;
+        return cell(exists ? row : -1, listColumn);
+    }
+    QString columnDescription(int column) const override { return cellAt(-1, column)->text(QAccessible::Name); }
+    QString rowDescription(int) const override { return {}; }
+    // Neither is there; the bridge asks and takes none for an answer.
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+
+    // One row at most is selected, the list's current one; columns are never selected.
+    int selectedRowCount() const override { return list()->currentRow() < 0 ? 0 : 1; }
+    QList<int> selectedRows() const override
+    {
+        return list()->currentRow() < 0 ? QList<int>{} : QList<int>{list()->currentRow()};
+    }
+    bool isRowSelected(int row) const override { return row >= 0 && row == list()->currentRow(); }
+    int selectedCellCount() const override { return selectedRowCount() * columnCount(); }
+    QList<QAccessibleInterface*> selectedCells() const override
+    {
+        QList<QAccessibleInterface*> cells;
+        if (list()->currentRow() >= 0) {
+            for (int column = 0; column < columnCount(); ++column)
+                cells.append(cellAt(list()->currentRow(), column));
+        }
+        return cells;
+    }
+    bool selectRow(int row) override
+    {
+        if (row < 0 || row >= list()->rowCount())
+            return false;
+        list()->setCurrentRow(row);
+        return true;
+    }
+    bool unselectRow(int row) override
+    {
+        if (!isRowSelected(row))
+            return false;
+        list()->setCurrentRow(-1);
+        return true;
+    }
+    int selectedColumnCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+
+    /// Rows came or went: the cells are made anew when next asked for.
+    void modelChange(QAccessibleTableModelChangeEvent*) override { forgetCells(); }
 
     /// The interface of a caption (row -1) or cell, made once and kept until the rows change.
     QAccessibleInterface* cell(int row, int column) const
@@ -150,6 +241,14 @@ private:
     mutable std::map<std::pair<int, int>, QAccessible::Id> m_cells;
 };
 
+QList<QAccessibleInterface*> CellAccessible::columnHeaderCells() const
+{
+    auto* table = m_list ? dynamic_cast<ListAccessible*>(QAccessible::queryAccessibleInterface(m_list.data())) : nullptr;
+    if (!table || m_list->columnWidth(m_column) == 0)
+        return {};
+    return {table->cell(-1, m_column)};
+}
+
 /// The list's interface when a screen reader is listening, else null (none is made).
 ListAccessible* listeningTo(ReportList* list)
 {
@@ -169,8 +268,8 @@ QAccessibleInterface* reportListAccessibleFactory(const QString& className, QObj
 
 void reportListRowsChanged(ReportList* list)
 {
-    if (ListAccessible* accessible = listeningTo(list)) {
-        accessible->forgetCells();
+    if (listeningTo(list)) {
+        // The table forgets its cells when told of the change (modelChange).
         QAccessibleTableModelChangeEvent changed(list, QAccessibleTableModelChangeEvent::ModelReset);
         QAccessible::updateAccessibility(&changed);
     }
@@ -178,7 +277,8 @@ void reportListRowsChanged(ReportList* list)
 
 void reportListCellChanged(ReportList* list, int row, int column)
 {
-    if (ListAccessible* accessible = listeningTo(list)) {
+    ListAccessible* accessible = listeningTo(list);
+    if (accessible && list->columnWidth(column) > 0) {
         QAccessibleEvent changed(accessible->cell(row, column), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }

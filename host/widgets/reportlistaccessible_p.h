@@ -1,8 +1,9 @@
 #pragma once
 
-// What a screen reader sees of a ReportList: a table whose children are the captions of the
-// visible columns, then the visible cells row by row, each read by its text. Invisible
-// columns stay out of it, as they stay off the screen.
+// What a screen reader sees of a ReportList: a table of its rows and visible columns, which it
+// can read by row and column with each cell's caption, and whose children are the captions,
+// then the cells row by row, each read by its text. Invisible columns stay out of it, as they
+// stay off the screen.
 
 class QAccessibleInterface;
 class QObject;

@@ -2,6 +2,7 @@
 
 #include "programrun.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -9,9 +10,13 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <optional>
+#include <utility>
+
 namespace {
 
 const QString kAccessible = QStringLiteral("org.a11y.atspi.Accessible");
+const QString kRegistry = QStringLiteral("org.a11y.atspi.Registry");
 
 QVariant callOn(const QDBusConnection& bus, const QString& service, const QString& path, const QString& interface,
                 const QString& method, const QVariantList& arguments = {})
@@ -28,6 +33,37 @@ struct ObjectRef
     QString service;
     QString path;
 };
+
+QVariant propertyOf(const QDBusConnection& bus, const ObjectRef& object, const QString& interface, const char* name)
+{
+    return callOn(bus, object.service, object.path, QStringLiteral("org.freedesktop.DBus.Properties"),
+                  QStringLiteral("Get"), {interface, QString::fromLatin1(name)})
+        .value<QDBusVariant>()
+        .variant();
+}
+
+QString nameOf(const QDBusConnection& bus, const ObjectRef& object)
+{
+    return propertyOf(bus, object, kAccessible, "Name").toString();
+}
+
+QString roleOf(const QDBusConnection& bus, const ObjectRef& object)
+{
+    return callOn(bus, object.service, object.path, kAccessible, QStringLiteral("GetRoleName")).toString();
+}
+
+/// The object a reference (so) names, read from a reply.
+ObjectRef referenceIn(const QVariant& reply)
+{
+    ObjectRef object;
+    QDBusObjectPath path;
+    const QDBusArgument argument = reply.value<QDBusArgument>();
+    argument.beginStructure();
+    argument >> object.service >> path;
+    argument.endStructure();
+    object.path = path.path();
+    return object;
+}
 
 QList<ObjectRef> childrenOf(const QDBusConnection& bus, const ObjectRef& object)
 {
@@ -50,12 +86,8 @@ QList<ObjectRef> childrenOf(const QDBusConnection& bus, const ObjectRef& object)
 
 void describe(const QDBusConnection& bus, const ObjectRef& object, int depth, QStringList& lines)
 {
-    const QString role = callOn(bus, object.service, object.path, kAccessible, QStringLiteral("GetRoleName")).toString();
-    const QString name = callOn(bus, object.service, object.path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                QStringLiteral("Get"), {kAccessible, QStringLiteral("Name")})
-                             .value<QDBusVariant>()
-                             .variant()
-                             .toString();
+    const QString role = roleOf(bus, object);
+    const QString name = nameOf(bus, object);
     const QString text = callOn(bus, object.service, object.path, QStringLiteral("org.a11y.atspi.Text"),
                                 QStringLiteral("GetText"), {0, -1})
                              .toString();
@@ -66,10 +98,63 @@ void describe(const QDBusConnection& bus, const ObjectRef& object, int depth, QS
     }
 }
 
+std::optional<ObjectRef> find(const QDBusConnection& bus, const ObjectRef& object, const QString& role,
+                               const QString& name, int depth = 0)
+{
+    if (roleOf(bus, object) == role && nameOf(bus, object) == name)
+        return object;
+    if (depth < 10) {
+        for (const ObjectRef& child : childrenOf(bus, object)) {
+            if (const auto found = find(bus, child, role, name, depth + 1))
+                return found;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+/// Hears of every object that takes the focus, as a screen reader does: it asks the registry
+/// for focus events, so that the programs on the bus send them, and reads each one's name
+/// as the event comes.
+class FocusListener final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FocusListener(const QDBusConnection& bus) : m_bus(bus)
+    {
+        m_bus.connect(QString(), QString(), QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"),
+                      this, SLOT(stateChanged(QDBusMessage)));
+        callOn(m_bus, kRegistry, QStringLiteral("/org/a11y/atspi/registry"), kRegistry, QStringLiteral("RegisterEvent"),
+               {QStringLiteral("object:state-changed:focused")});
+    }
+
+    /// "role|name" of each object that took the focus since the last call.
+    QStringList take() { return std::exchange(m_focused, {}); }
+
+private slots:
+    void stateChanged(const QDBusMessage& message)
+    {
+        const QVariantList arguments = message.arguments();
+        const ObjectRef object{message.service(), message.path()};
+        if (arguments.size() >= 2 && arguments[0].toString() == QLatin1String("focused") && arguments[1].toInt() == 1)
+            m_focused.append(roleOf(m_bus, object) + QLatin1Char('|') + nameOf(m_bus, object));
+    }
+
+private:
+    QDBusConnection m_bus;
+    QStringList m_focused;
+};
 
 AccessibilityBus::AccessibilityBus()
 {
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "e2e_tests";
+        static char* argv[] = {name, nullptr};
+        m_application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     m_sessionBus.setProcessEnvironment(environment);
@@ -94,12 +179,16 @@ AccessibilityBus::AccessibilityBus()
         if (m_address.isEmpty())
             QThread::msleep(100);
     }
-    if (m_address.isEmpty())
+    if (m_address.isEmpty()) {
         m_failure = QStringLiteral("the AT-SPI bus launcher did not start (at-spi2-core)");
+        return;
+    }
+    m_focusListener = std::make_unique<FocusListener>(QDBusConnection::connectToBus(m_address, QStringLiteral("a11y")));
 }
 
 AccessibilityBus::~AccessibilityBus()
 {
+    m_focusListener.reset();
     QDBusConnection::disconnectFromBus(QStringLiteral("a11y-session"));
     QDBusConnection::disconnectFromBus(QStringLiteral("a11y"));
     stopProcessGroup(m_launcher);
@@ -120,8 +209,58 @@ QStringList AccessibilityBus::tree() const
 {
     const QDBusConnection bus = QDBusConnection::connectToBus(m_address, QStringLiteral("a11y"));
     QStringList lines;
-    const ObjectRef root{QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/accessible/root")};
+    const ObjectRef root{kRegistry, QStringLiteral("/org/a11y/atspi/accessible/root")};
     for (const ObjectRef& application : childrenOf(bus, root))
         describe(bus, application, 0, lines);
     return lines;
 }
+
+AccessibilityBus::Table AccessibilityBus::table(const QString& name) const
+{
+    const QDBusConnection bus = QDBusConnection::connectToBus(m_address, QStringLiteral("a11y"));
+    Table table;
+    const ObjectRef root{kRegistry, QStringLiteral("/org/a11y/atspi/accessible/root")};
+    std::optional<ObjectRef> found;
+    for (const ObjectRef& application : childrenOf(bus, root)) {
+        if ((found = find(bus, application, QStringLiteral("table"), name)))
+            break;
+    }
+    if (!found)
+        return table;
+    const QString kTable = QStringLiteral("org.a11y.atspi.Table");
+    const auto call = [&](const QString& method, const QVariantList& arguments = {}) {
+        return callOn(bus, found->service, found->path, kTable, method, arguments);
+    };
+    table.interfaces = callOn(bus, found->service, found->path, kAccessible, QStringLiteral("GetInterfaces")).toStringList();
+    table.rows = propertyOf(bus, *found, kTable, "NRows").toInt();
+    table.columns = propertyOf(bus, *found, kTable, "NColumns").toInt();
+    for (int column = 0; column < table.columns; ++column)
+        table.headers.append(nameOf(bus, referenceIn(call(QStringLiteral("GetColumnHeader"), {column}))));
+    for (int row = 0; row < table.rows; ++row) {
+        QStringList cells;
+        for (int column = 0; column < table.columns; ++column)
+            cells.append(nameOf(bus, referenceIn(call(QStringLiteral("GetAccessibleAt"), {row, column}))));
+        table.cells.append(cells);
+    }
+    return table;
+}
+
+QStringList AccessibilityBus::focused(const QString& role, int timeoutMs)
+{
+    QStringList names;
+    if (!m_focusListener)
+        return names;
+    QDeadlineTimer deadline(timeoutMs);
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        for (const QString& heard : m_focusListener->take()) {
+            if (heard.startsWith(role + QLatin1Char('|')))
+                names.append(heard.section(QLatin1Char('|'), 1));
+        }
+        if (names.isEmpty())
+            QThread::msleep(50);
+    } while (names.isEmpty() && !deadline.hasExpired());
+    return names;
+}
+
+#include "accessibilitybus.moc"

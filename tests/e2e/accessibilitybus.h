@@ -3,12 +3,18 @@
 // A private accessibility bus, as a desktop starts it for a screen reader: a
 // session bus of its own and the AT-SPI bus launcher on it. A program started
 // with environment() publishes its windows there, and tree() reads them the
-// way a screen reader does, over D-Bus.
+// way a screen reader does, over D-Bus. It listens for focus events as a
+// screen reader does, which is how it learns of popup menus.
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
+
+class FocusListener;
 
 class AccessibilityBus final
 {
@@ -29,7 +35,26 @@ public:
     /// each: "role|name|text" (text only for objects with a text of their own).
     QStringList tree() const;
 
+    /// A table as a screen reader reads it through its Table interface.
+    struct Table
+    {
+        QStringList interfaces;
+        int rows = -1;
+        int columns = -1;
+        QStringList headers;
+        QList<QStringList> cells;  // by row, from the table's cell at each row and column
+    };
+    /// The table named `name`; rows stay -1 when there is none.
+    Table table(const QString& name) const;
+
+    /// The names of the objects of `role` that took the focus since the last call, in
+    /// order, waiting up to `timeoutMs` for the first.
+    QStringList focused(const QString& role, int timeoutMs);
+
 private:
+    // Focus events reach this process through an event loop, which needs an application object.
+    std::unique_ptr<QCoreApplication> m_application;
+    std::unique_ptr<FocusListener> m_focusListener;
     QTemporaryDir m_runtime;
     QProcess m_sessionBus;
     QProcess m_launcher;

@@ -112,12 +112,17 @@ void ProgramTest::addAlarm(const AlarmInput& alarm)
     m_desktop.click(editor, centre::confirmButton[0], centre::confirmButton[1]);
 }
 
-void ProgramTest::chooseFromListMenu(int row, int item)
+void ProgramTest::openListMenu(int row)
 {
     const int y = kListTop + kHeaderHeight + row * kRowHeight + kRowHeight / 2;
     m_desktop.click(m_main, kListLeft + 25, y, 1);
     m_desktop.click(m_main, kListLeft + 25, y, 3);
     QThread::msleep(300);
+}
+
+void ProgramTest::chooseFromListMenu(int row, int item)
+{
+    openListMenu(row);
     QStringList keys;
     for (int step = 0; step <= item; ++step)
         keys << QStringLiteral("Down");

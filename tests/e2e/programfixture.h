@@ -55,6 +55,8 @@ protected:
     unsigned long openAddEditor();
     /// Adds an alarm through the editor and confirms with "完成".
     void addAlarm(const AlarmInput& alarm);
+    /// Right-clicks row `row` of the alarm list, which opens its popup menu.
+    void openListMenu(int row);
     /// Right-clicks row `row` of the alarm list and chooses the popup menu's
     /// item `item` (0: enable/disable, 1: modify, 2: delete).
     void chooseFromListMenu(int row, int item);

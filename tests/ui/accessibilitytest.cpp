@@ -35,6 +35,7 @@ TEST_F(Accessibility, UnitsWithoutTextOfTheirOwnAreNamedAndCaptionsStayNames)
         {MainWindow::编辑框3, "秒"},
         {MainWindow::按钮_添加, "添加闹钟"},
         {MainWindow::标签3, "现在的时间："},
+        {MainWindow::超级列表框1, "闹钟列表"},
         {EditorWindow::编辑框_小时, "小时"},
         {EditorWindow::编辑框_分钟, "分钟"},
         {EditorWindow::调节器1, "调节小时"},

@@ -74,7 +74,7 @@ WindowLayout build()
                         .left = 50, .top = 50, .centred = true, .minimiseButton = true, .iconResource = ":/tikora.ico"};
     UnitLayout menu{.ref = 菜单, .name = "菜单", .type = UnitType::Menu, .visible = false, .text = "菜单"_t};
     UnitLayout list{.ref = 超级列表框1, .name = "超级列表框1", .type = UnitType::ListView, .rect = {5, 76, 363, 91},
-                    .tabStop = true, .textColor = kGrey, .backgroundColor = kWhite,
+                    .tabStop = true, .accessibleName = "闹钟列表"_t, .textColor = kGrey, .backgroundColor = kWhite,
                     .columns = {{"闹钟"_t, 50}, {"响铃"_t, 50}, {"状态"_t, 135}, {"备注"_t, 115}, {"音乐"_t, 0}, {"振动"_t, 0}}};
     list.events = {on(event::rightClicked, listRightClicked)};
     UnitLayout heading{.ref = 标签3, .name = "标签3", .type = UnitType::Label, .rect = {16, 8, 80, 16}, .text = "现在的时间："_t,

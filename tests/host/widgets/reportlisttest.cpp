@@ -286,7 +286,28 @@ TEST_F(ReportListTest, ScreenReaderReadsTheCaptionsAndCellsOfVisibleColumns)
         EXPECT_EQ(table->indexOfChild(child), expected.index);
         EXPECT_EQ(child->parent(), table);
     }
+
+    // Read as a table: each cell's row, column and column caption, and the selected row.
+    QAccessibleTableInterface* grid = table->tableInterface();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->columnCount(), 4);
+    QAccessibleTableCellInterface* note = grid->cellAt(1, 3)->tableCellInterface();
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(grid->cellAt(1, 3)->text(QAccessible::Name), QString::fromUtf8("起床"));
+    EXPECT_EQ(std::pair(note->rowIndex(), note->columnIndex()), std::pair(1, 3));
+    EXPECT_EQ(note->columnHeaderCells().value(0)->text(QAccessible::Name), QString::fromUtf8("备注"));
+    list.setCurrentRow(1);
+    EXPECT_EQ(grid->selectedRows(), QList<int>{1});
+
     list.deleteRow(0);
     EXPECT_EQ(table->childCount(), 4 * 2);
     EXPECT_EQ(table->child(4)->text(QAccessible::Name), QString::fromUtf8("闹钟2"));
+    // Emptied, the table still names its columns and never hands out nothing for a cell.
+    list.deleteRow(0);
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_TRUE(grid->selectedRows().isEmpty());
+    EXPECT_EQ(grid->cellAt(0, 1)->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
+              QString::fromUtf8("响铃"));
+    EXPECT_NE(grid->cellAt(7, -1)->tableCellInterface(), nullptr);
 }
