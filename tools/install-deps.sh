@@ -9,7 +9,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins qt
 run_packages=(xvfb xauth)
 test_packages=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick pulseaudio pulseaudio-utils
                libfaketime faketime libmp3lame-dev lame sox openbox wmctrl xclip libx11-dev weston
-               dbus-daemon at-spi2-core)
+               dbus-daemon at-spi2-core dpkg-dev file lintian desktop-file-utils appstream)
 fuzz_packages=(clang-14 libclang-rt-14-dev libmp3lame-dev)
 
 case "${1:-run}" in

@@ -1,10 +1,11 @@
 // The program as a Linux desktop finds it after cmake --install: the binary,
 // a menu entry with the Chinese name, the icon in the hicolor theme; and,
 // run from a prefix it cannot write to, an alarm still rings with the
-// built-in sound.
+// built-in sound. The same unpacked from its Debian package, which passes lintian.
 
 #include "programfixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -17,12 +18,25 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class Installed : public ProgramTest
+/// Runs a command to its end, keeping what it wrote; whether it ended with code 0.
+bool run(const QStringList& command, std::string& output)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(command.first(), command.mid(1));
+    const bool ended = process.waitForFinished(120000);
+    output = process.readAll().toStdString();
+    return ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+class Installed : public ProgramTest, public ::testing::WithParamInterface<const char*>
 {
 protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
+        if (GetParam() == QLatin1String("DebianPackage"))
+            return unpackPackage();
         QProcess install;
         install.setProcessChannelMode(QProcess::MergedChannels);
         install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(TIKORA_BUILD_DIR),
@@ -30,17 +44,39 @@ protected:
         ASSERT_TRUE(install.waitForFinished(60000) && install.exitCode() == 0) << install.readAll().toStdString();
     }
 
-    QString installed(const QString& path) const { return m_prefix.filePath(path); }
+    /// Makes the Debian package, checks its dependencies and lintian's verdict, and unpacks it into the prefix.
+    void unpackPackage()
+    {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+        GTEST_SKIP() << "packages are made from plain builds, which the plain suite checks";
+#endif
+        QTemporaryDir debs;
+        std::string out;
+        ASSERT_TRUE(run({"cpack", "--config", TIKORA_BUILD_DIR "/CPackConfig.cmake", "-B", debs.path()}, out)) << out;
+        const QString package = debs.filePath(QDir(debs.path()).entryList({"tikora_1.0_*.deb"}).value(0));
+        ASSERT_TRUE(run({"dpkg-deb", "--field", package, "Depends"}, out)) << out;
+        for (const char* name : {"libqt6widgets6", "libmpg123-0", "mpg123", "fonts-noto-cjk", "qt6-translations-l10n"})
+            EXPECT_THAT(out, ::testing::ContainsRegex(std::string("(^| )") + name + "[ ,\n]"));
+        EXPECT_TRUE(run({"lintian", "--fail-on", "error", package}, out)) << out;
+        ASSERT_TRUE(run({"dpkg-deb", "-x", package, m_prefix.path()}, out)) << out;
+        m_root = m_prefix.filePath("usr");
+    }
+
+    QString installed(const QString& path) const { return m_root + u'/' + path; }
 
     QTemporaryDir m_prefix;
+    QString m_root = m_prefix.path();
 };
+
+INSTANTIATE_TEST_SUITE_P(From, Installed, ::testing::Values("CMakeInstall", "DebianPackage"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace
 
-TEST_F(Installed, DesktopFindsTheProgramItsMenuEntryAndItsIcons)
+TEST_P(Installed, DesktopFindsTheProgramItsMenuEntryAndItsIcons)
 {
     EXPECT_TRUE(QFile::permissions(installed(QStringLiteral("bin/tikora"))) & QFile::ExeOwner);
-    QFile entry(installed(QStringLiteral("share/applications/tikora.desktop")));
+    QFile entry(installed(QStringLiteral("share/applications/invalid.tikora.Tikora.desktop")));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(entry.readAll()).split(u'\n');
     for (const char* line : {"[Desktop Entry]", "Type=Application", "Name=Tikora 闹钟", "Exec=tikora", "Icon=tikora",
@@ -52,13 +88,14 @@ TEST_F(Installed, DesktopFindsTheProgramItsMenuEntryAndItsIcons)
         const QImage icon(installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/tikora.png").arg(size)), "PNG");
         EXPECT_TRUE(icon.convertToFormat(QImage::Format_ARGB32) == stored.value(size)) << size;
     }
+    EXPECT_TRUE(QFile::exists(installed("share/metainfo/invalid.tikora.Tikora.metainfo.xml")));
 }
 
-TEST_F(Installed, AlarmRingsWithTheBuiltInSoundFromAReadOnlyPrefix)
+TEST_P(Installed, AlarmRingsWithTheBuiltInSoundFromAReadOnlyPrefix)
 {
     // A mount namespace of its own makes the prefix read-only for the program
     // alone, even for root, who ignores permission bits.
-    const QString prefix = m_prefix.path();
+    const QString prefix = m_root;
     QTemporaryDir runtime;
     ProgramRun::Options options;
     options.command = {QStringLiteral("unshare"), QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
