@@ -243,7 +243,7 @@ private:
 
 QList<QAccessibleInterface*> CellAccessible::columnHeaderCells() const
 {
-    auto* table = m_list ? dynamic_cast<ListAccessible*>(QAccessible::queryAccessibleInterface(m_list.data())) : nullptr;
+    auto* table = dynamic_cast<ListAccessible*>(parent());
     if (!table || m_list->columnWidth(m_column) == 0)
         return {};
     return {table->cell(-1, m_column)};

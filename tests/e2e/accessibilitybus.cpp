@@ -220,11 +220,7 @@ AccessibilityBus::Table AccessibilityBus::table(const QString& name) const
     const QDBusConnection bus = QDBusConnection::connectToBus(m_address, QStringLiteral("a11y"));
     Table table;
     const ObjectRef root{kRegistry, QStringLiteral("/org/a11y/atspi/accessible/root")};
-    std::optional<ObjectRef> found;
-    for (const ObjectRef& application : childrenOf(bus, root)) {
-        if ((found = find(bus, application, QStringLiteral("table"), name)))
-            break;
-    }
+    const std::optional<ObjectRef> found = find(bus, root, QStringLiteral("table"), name);
     if (!found)
         return table;
     const QString kTable = QStringLiteral("org.a11y.atspi.Table");

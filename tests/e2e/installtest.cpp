@@ -37,11 +37,8 @@ protected:
         ProgramTest::SetUp();
         if (GetParam() == QLatin1String("DebianPackage"))
             return unpackPackage();
-        QProcess install;
-        install.setProcessChannelMode(QProcess::MergedChannels);
-        install.start(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(TIKORA_BUILD_DIR),
-                                                QStringLiteral("--prefix"), m_prefix.path()});
-        ASSERT_TRUE(install.waitForFinished(60000) && install.exitCode() == 0) << install.readAll().toStdString();
+        std::string out;
+        ASSERT_TRUE(run({"cmake", "--install", TIKORA_BUILD_DIR, "--prefix", m_prefix.path()}, out)) << out;
     }
 
     /// Makes the Debian package, checks its dependencies and lintian's verdict, and unpacks it into the prefix.
