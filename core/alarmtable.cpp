@@ -31,7 +31,43 @@ int column(AlarmColumn column)
     return static_cast<int>(column);
 }
 
+// Beside the slot timers: what each slot's due check remembers, slot 1 first.
+std::array<SlotMemory, kSlots>& memories()
+{
+    static std::array<SlotMemory, kSlots> slots;
+    return slots;
+}
+
+SlotMemory& memoryOf(int slot)
+{
+    return memories().at(static_cast<std::size_t>(slot - 1));
+}
+
 } // namespace
+
+Weekdays repeatDays(const Text& repeat)
+{
+    if (repeat == cellText::workingDays)
+        return kWorkingDays;
+    if (repeat == cellText::everyDay)
+        return kEveryDay;
+    // "星期" and the pieces as the editor writes them: each day at most once,
+    // Monday first, nothing else after.
+    const std::string& bytes = repeat.bytes();
+    const std::string& prefix = cellText::chosenDays.text().bytes();
+    if (!bytes.starts_with(prefix))
+        return {};
+    Weekdays days;
+    std::size_t position = prefix.size();
+    for (std::size_t day = 0; day < cellText::dayPieces.size(); ++day) {
+        const std::string& piece = cellText::dayPieces[day].text().bytes();
+        if (bytes.compare(position, piece.size(), piece) == 0) {
+            days.set(day);
+            position += piece.size();
+        }
+    }
+    return position == bytes.size() ? days : Weekdays();
+}
 
 const Text& slotName(int slot)
 {
@@ -49,14 +85,33 @@ UnitRef slotTimerOf(int slot)
     return kSlotTimers.at(static_cast<std::size_t>(slot - 1));
 }
 
+SlotMemory slotMemory(int slot)
+{
+    return memoryOf(slot);
+}
+
+void setSlotMemory(int slot, const SlotMemory& memory)
+{
+    memoryOf(slot) = memory;
+    writeProperty(slotTimerOf(slot), prop::interval, Value(memory.state == SlotState::Retired ? 0 : kCheckMs));
+}
+
 SlotState slotState(int slot)
 {
-    return readProperty(slotTimerOf(slot), prop::interval).toInt() > 0 ? SlotState::Watching : SlotState::Retired;
+    return memoryOf(slot).state;
 }
 
 void setSlotState(int slot, SlotState state)
 {
-    writeProperty(slotTimerOf(slot), prop::interval, Value(state == SlotState::Watching ? kCheckMs : 0));
+    SlotMemory memory = memoryOf(slot);
+    memory.state = state;
+    setSlotMemory(slot, memory);
+}
+
+void forgetRings()
+{
+    for (int slot = 1; slot <= kSlots; ++slot)
+        setSlotMemory(slot, {});
 }
 
 Text mirror(int slot)
@@ -137,7 +192,7 @@ void add(const Text& ringTime, const AlarmFields& fields)
     setCell(row, AlarmColumn::Music, fields.music);
     setCell(row, AlarmColumn::Vibrate, fields.vibrate);
     if (row < kSlots)
-        setSlotState(row + 1, SlotState::Watching);
+        setSlotMemory(row + 1, {});
     refreshMirrors();
     if (count() >= kSlots) {
         messageBox(Value(kLimitReached.text()), boxButtons::ok);
@@ -148,7 +203,10 @@ void add(const Text& ringTime, const AlarmFields& fields)
 void rewrite(int row, const Text& ringTime, const AlarmFields& fields)
 {
     if (row >= 0 && row < count()) {
-        if (row < kSlots && cell(row, AlarmColumn::RingTime) != ringTime)
+        // The rule is its days: texts that name the same days ring alike.
+        const bool newAlarm = cell(row, AlarmColumn::RingTime) != ringTime ||
+                              repeatDays(cell(row, AlarmColumn::Repeat)) != repeatDays(fields.repeat);
+        if (row < kSlots && newAlarm)
             setSlotState(row + 1, SlotState::Watching);
         setCell(row, AlarmColumn::RingTime, ringTime);
         setCell(row, AlarmColumn::Enabled, fields.enabled);
@@ -166,9 +224,9 @@ void remove(int row)
         return;
     deleteRow(row);
     for (int slot = row + 1; slot < kSlots; ++slot)
-        setSlotState(slot, slotState(slot + 1));
+        setSlotMemory(slot, slotMemory(slot + 1));
     if (row < kSlots)
-        setSlotState(kSlots, SlotState::Watching);
+        setSlotMemory(kSlots, {});
     refreshMirrors();
 }
 

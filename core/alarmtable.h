@@ -11,6 +11,11 @@
 #include "host/layout.h"
 #include "host/text.h"
 
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <optional>
+
 namespace AlarmTable {
 
 /// The six cells of a row, in the list's column order.
@@ -26,7 +31,22 @@ inline constinit const host::FixedText noShake{"假"};
 inline constinit const host::FixedText once{"仅响一次"};
 inline constinit const host::FixedText workingDays{"星期一、二、三、四、五"};
 inline constinit const host::FixedText everyDay{"星期一、二、三、四、五、六、日"};
+/// A chosen set of days: "星期", then the piece of each day, Monday first
+/// ("星期、一、三" is Monday and Wednesday).
+inline constinit const host::FixedText chosenDays{"星期"};
+inline constinit const std::array<host::FixedText, 7> dayPieces{
+    host::FixedText{"、一"}, host::FixedText{"、二"}, host::FixedText{"、三"}, host::FixedText{"、四"},
+    host::FixedText{"、五"}, host::FixedText{"、六"}, host::FixedText{"、日"}};
 } // namespace cellText
+
+/// Days of the week, Monday (0) to Sunday (6).
+using Weekdays = std::bitset<7>;
+inline constexpr Weekdays kWorkingDays{0b0011111};
+inline constexpr Weekdays kEveryDay{0b1111111};
+
+/// The days a repeat text names. None for "仅响一次", for "星期" alone and for
+/// any text the editor does not write: such an alarm rings once.
+Weekdays repeatDays(const host::Text& repeat);
 
 /// Slots 1 … 5 watch rows 0 … 4.
 inline constexpr int kSlots = 5;
@@ -40,14 +60,29 @@ host::UnitRef slotTimerOf(int slot);
 /// The ring time the slot's mirror holds (what the due check compares).
 host::Text mirror(int slot);
 
-/// What the due check knows of a slot: whether its alarm may still ring in
-/// this run. The state belongs to the alarm in the slot's row and moves with
-/// it when rows move up.
-enum class SlotState { Watching, Retired };
-/// A slot's state, kept as its timer's interval (running: watching).
+/// What the due check remembers of the alarm in a slot. It watches until the
+/// alarm rings; then a once alarm is retired for the run, and a repeating one
+/// stays silent for the rest of the day it rang on and watches for its next
+/// day. The memory belongs to the alarm in the slot's row and moves with it
+/// when rows move up.
+enum class SlotState { Watching, Retired, RangOnDay };
+struct SlotMemory
+{
+    SlotState state = SlotState::Watching;
+    /// The day it last rang on (as host::dayOf counts) and the clock's time
+    /// then. A modify that makes it a new alarm keeps them, so that it never
+    /// rings twice in one minute.
+    std::optional<std::int32_t> rangOn;
+    host::Text rangAt;
+};
+SlotMemory slotMemory(int slot);
+/// Sets what a slot remembers; its timer runs unless it is retired.
+void setSlotMemory(int slot, const SlotMemory& memory);
 SlotState slotState(int slot);
-/// Starts or stops the due check of a slot.
+/// Sets a slot's state, keeping when it last rang.
 void setSlotState(int slot, SlotState state);
+/// Every slot watches and remembers no ring, as when the main window opens.
+void forgetRings();
 
 /// Names `slot` as the one ringing, for the ringing window to read.
 void setRingingSlot(int slot);
@@ -89,9 +124,9 @@ void refreshMirrors();
 /// and removes a sixth row.
 void add(const host::Text& ringTime, const AlarmFields& fields);
 /// Rewrites every cell of a row (an empty note clears the note) and
-/// refreshes the mirrors. An alarm given a
-/// new ring time is a new alarm to the user: its slot watches again, even if
-/// it has rung. A row that does not exist is left alone.
+/// refreshes the mirrors. An alarm given a new ring time or repeat rule is a
+/// new alarm to the user: its slot watches again, even if it has rung. A row
+/// that does not exist is left alone.
 void rewrite(int row, const host::Text& ringTime, const AlarmFields& fields);
 /// Deletes a row. The alarms below move up a slot with their mirrors and slot
 /// states, and the last slot, now free, watches again. A row that does not

@@ -79,6 +79,18 @@ std::int32_t secondOf(DateTime moment)
     return static_cast<std::int32_t>(split(moment).second % 60);
 }
 
+std::int32_t dayOf(DateTime moment)
+{
+    return static_cast<std::int32_t>(split(moment).day);
+}
+
+std::int32_t weekdayOf(DateTime moment)
+{
+    // The epoch, 1899-12-30, was a Saturday (6).
+    constexpr std::int64_t kEpochFromMonday = 5;
+    return static_cast<std::int32_t>(((split(moment).day + kEpochFromMonday) % 7 + 7) % 7 + 1);
+}
+
 DateTime dateTimeOf(int year, int month, int day, int hour, int minute, int second)
 {
     const double days = static_cast<double>(epoch().daysTo(QDate(year, month, day)));

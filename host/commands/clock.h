@@ -23,6 +23,10 @@ std::int32_t hourOf(DateTime moment);
 std::int32_t minuteOf(DateTime moment);
 /// The second (0..59) of a moment, to the nearest second.
 std::int32_t secondOf(DateTime moment);
+/// The calendar day of a moment, as days after the epoch, to the nearest second.
+std::int32_t dayOf(DateTime moment);
+/// The weekday of a moment, 1 (Monday) … 7 (Sunday), to the nearest second.
+std::int32_t weekdayOf(DateTime moment);
 
 /// The moment of a local calendar date and time of day.
 DateTime dateTimeOf(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);

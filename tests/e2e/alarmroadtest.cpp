@@ -3,7 +3,8 @@
 // at its minute in an always-on-top window named after its slot, with its note
 // and its sound; "停止" closes the window and silences it, and it does not ring
 // again. Disabled it stays silent, enabled again it rings; modified, it rings
-// at its new time with its new note; the list keeps at most five alarms.
+// at its new time with its new note; the list keeps at most five alarms. An
+// every-day alarm rings again the next day, a working-days one not on Saturday.
 
 #include "programfixture.h"
 
@@ -105,6 +106,30 @@ TEST_F(AlarmRoad, DeletedAlarmLeavesTheListAndLaterRowsMoveUp)
     ASSERT_TRUE(answerMessageBox(QStringLiteral("删除闹钟"))) << "the question did not wait for its answer";
     EXPECT_EQ(listCell(0, 0), QStringLiteral("9:20"));
     EXPECT_EQ(listCell(-1, 0), QStringLiteral("9:20")) << "the list still holds two rows";
+}
+
+TEST_F(AlarmRoad, EveryDayAlarmRingsOnTheNextDayAndAWorkingDaysOneNotOnSaturday)
+{
+    const QDateTime friday(QDate(2026, 3, 6), QTime(7, 4, 0));
+    ASSERT_NO_FATAL_FAILURE(startWithAlarm(friday, {"7", "5", {}, false, centre::everyDayChoice}));
+    ASSERT_NO_FATAL_FAILURE(addAlarm({"7", "6", {}, false, centre::workingDaysChoice}));
+    ASSERT_TRUE(m_desktop.waitForNoWindow(QStringLiteral("添加闹钟")));
+
+    // Each alarm's minute on Friday, then on Saturday, as a laptop woken the next morning finds it.
+    QStringList heard;
+    for (const int day : {0, 1}) {
+        for (const QString slot : {QStringLiteral("闹钟1"), QStringLiteral("闹钟2")}) {
+            m_program->setClock(friday.addDays(day).addSecs(slot.endsWith('1') ? 58 : 118));
+            const auto since = Clock::now();
+            const unsigned long ring = m_desktop.waitForWindow(slot, 5000);
+            if (ring != 0 && soundHeardAfter(since, 5s))
+                heard << slot;
+            if (ring != 0)
+                m_desktop.click(ring, centre::stopButton[0], centre::stopButton[1]);
+            EXPECT_TRUE(m_desktop.waitForNoWindow(slot));
+        }
+    }
+    EXPECT_EQ(heard, (QStringList{QStringLiteral("闹钟1"), QStringLiteral("闹钟2"), QStringLiteral("闹钟1")}));
 }
 
 TEST_F(AlarmRoad, AlarmAtAFullHourKeepsItsZeroMinuteAndRings)

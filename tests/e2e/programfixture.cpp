@@ -107,6 +107,8 @@ void ProgramTest::addAlarm(const AlarmInput& alarm)
         m_desktop.replaceText(editor, centre::minuteBox[0], centre::minuteBox[1], alarm.minute);
     if (alarm.shake)
         m_desktop.click(editor, centre::shakeBox[0], centre::shakeBox[1]);
+    if (alarm.repeat)
+        m_desktop.click(editor, alarm.repeat[0], alarm.repeat[1]);
     if (!alarm.note.isEmpty())
         m_desktop.replaceText(editor, centre::noteBox[0], centre::noteBox[1], alarm.note);
     m_desktop.click(editor, centre::confirmButton[0], centre::confirmButton[1]);

@@ -26,6 +26,8 @@ struct AlarmInput
     QString minute;
     QString note;
     bool shake = false;
+    /// The centre of the repeat choice to click; none: 单次 as proposed.
+    const int* repeat = nullptr;
 };
 
 class ProgramTest : public ::testing::Test
@@ -84,6 +86,8 @@ inline constexpr int clockHour[] = {41, 46};
 inline constexpr int clockMinute[] = {105, 46};
 inline constexpr int clockSecond[] = {169, 46};
 inline constexpr int shakeBox[] = {180, 112};
+inline constexpr int everyDayChoice[] = {129, 157};
+inline constexpr int workingDaysChoice[] = {76, 157};
 inline constexpr int noteBox[] = {144, 308};
 inline constexpr int confirmButton[] = {97, 361};
 inline constexpr int ringNote[] = {168, 115};

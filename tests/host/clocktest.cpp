@@ -46,20 +46,26 @@ TEST_F(Clock, PartsOfADay)
     const struct
     {
         DateTime moment;
-        int hour, minute, second;
+        int hour, minute, second, weekday, day;
     } cases[] = {
-        {dateTimeOf(2023, 12, 31, 23, 59, 59), 23, 59, 59},
-        {dateTimeOf(2024, 1, 1), 0, 0, 0},
+        {dateTimeOf(2023, 12, 31, 23, 59, 59), 23, 59, 59, 7, 45291},
+        {dateTimeOf(2024, 1, 1), 0, 0, 0, 1, 45292},
         // One second past noon is not exact in a fraction of a day; reading it
         // back must not drop to 12:00:00.
-        {DateTime{45292.0 + 0.5 + 1.0 / 86400.0}, 12, 0, 1},
-        // A sum of fractions a hair below the next second reads as that second.
-        {DateTime{45292.0 + 7.0 / 24.0 + 30.0 / 1440.0 + 4.9999999 / 86400.0}, 7, 30, 5},
+        {DateTime{45292.0 + 0.5 + 1.0 / 86400.0}, 12, 0, 1, 1, 45292},
+        // A sum of fractions a hair below the next second reads as that second,
+        // and a hair below midnight as the next day.
+        {DateTime{45292.0 + 7.0 / 24.0 + 30.0 / 1440.0 + 4.9999999 / 86400.0}, 7, 30, 5, 1, 45292},
+        {DateTime{45292.0 + 86399.9999 / 86400.0}, 0, 0, 0, 2, 45293},
+        {dateTimeOf(2026, 3, 7, 7, 5), 7, 5, 0, 6, 46088},
+        {DateTime{-1.25}, 6, 0, 0, 5, -1},
     };
     for (const auto& test : cases) {
         EXPECT_EQ(hourOf(test.moment), test.hour) << test.moment.days;
         EXPECT_EQ(minuteOf(test.moment), test.minute) << test.moment.days;
         EXPECT_EQ(secondOf(test.moment), test.second) << test.moment.days;
+        EXPECT_EQ(weekdayOf(test.moment), test.weekday) << test.moment.days;
+        EXPECT_EQ(dayOf(test.moment), test.day) << test.moment.days;
     }
 }
 

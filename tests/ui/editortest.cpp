@@ -281,6 +281,8 @@ TEST_F(EditorTest, ModifyRoundTripsEachRepeatRule)
         {"星期", 单选框_自定, "0000000", "星期"},
         {"星期、一、二、三、四、五、六、日", 单选框_每天, "1111111", "星期一、二、三、四、五、六、日"},
         {"星期、一、二、三、四、五", 单选框_工作日, "1111100", "星期一、二、三、四、五"},
+        // Days out of order are not a rule the editor writes: the alarm rings once, and shows no day.
+        {"星期、三、一", 单选框_自定, "0000000", "星期"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.stored);
@@ -299,13 +301,15 @@ TEST_F(EditorTest, ModifyRoundTripsEachRepeatRule)
 
 TEST_F(EditorTest, ModifyRewritesTimeAndNote)
 {
-    // An alarm that has rung and is given a new time rings again at it; one
-    // that keeps its time stays retired.
-    for (const bool newTime : {true, false}) {
-        SCOPED_TRACE(newTime ? "new time" : "same time");
+    // An alarm that has rung and is given a new time or rule rings again; one
+    // that keeps both stays retired.
+    for (const char* change : {"time", "rule", ""}) {
+        SCOPED_TRACE(change);
+        const bool newTime = change == std::string("time");
+        const bool newRule = change == std::string("rule");
         putRow({"7:30", "开启", "仅响一次", "起床", "无", "假"});
         AlarmTable::setSlotState(1, AlarmTable::SlotState::Retired);
-        ASSERT_TRUE(modify(0, [newTime] {
+        ASSERT_TRUE(modify(0, [newTime, newRule] {
             EXPECT_EQ(textOf(编辑框_小时), "7");
             EXPECT_EQ(textOf(编辑框_分钟), "30");
             EXPECT_FALSE(drive::widgetOf(按钮1)->isEnabled());
@@ -313,14 +317,17 @@ TEST_F(EditorTest, ModifyRewritesTimeAndNote)
                 drive::pressArrow(调节器2, +1);
                 drive::pressArrow(调节器1, -1);
             }
+            if (newRule)
+                drive::click(单选框_每天);
             retype(编辑框_备注, "");
             drive::click(按钮2);
         }));
         const std::string time = newTime ? "6:31" : "7:30";
-        EXPECT_EQ(cellsOf(0), (Cells{time, "开启", "仅响一次", "", "无", "假"}));
+        EXPECT_EQ(cellsOf(0), (Cells{time, "开启", newRule ? "星期一、二、三、四、五、六、日" : "仅响一次", "", "无", "假"}));
         // The due check watches the mirror, so the alarm comes due at its time.
         EXPECT_EQ(mirror(1), time);
-        EXPECT_EQ(AlarmTable::slotState(1), newTime ? AlarmTable::SlotState::Watching : AlarmTable::SlotState::Retired);
+        EXPECT_EQ(AlarmTable::slotState(1),
+                  *change ? AlarmTable::SlotState::Watching : AlarmTable::SlotState::Retired);
         AlarmTable::deleteRow(0);
     }
 }

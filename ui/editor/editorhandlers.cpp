@@ -141,17 +141,17 @@ void minuteSpun(int step)
 
 void onceChosen()
 {
-    RepeatChoice::checkDays(RepeatChoice::Days::None);
+    RepeatChoice::checkDays(AlarmTable::Weekdays());
 }
 
 void everyDayChosen()
 {
-    RepeatChoice::checkDays(RepeatChoice::Days::All);
+    RepeatChoice::checkDays(AlarmTable::kEveryDay);
 }
 
 void workingDaysChosen()
 {
-    RepeatChoice::checkDays(RepeatChoice::Days::WorkingDays);
+    RepeatChoice::checkDays(AlarmTable::kWorkingDays);
 }
 
 void customMusicClicked()
@@ -189,9 +189,9 @@ void weekdaySyncTick()
     if (isChecked(单选框_工作日))
         RepeatChoice::uncheckWeekend();
     if (isChecked(单选框_每天))
-        RepeatChoice::checkDays(RepeatChoice::Days::All);
+        RepeatChoice::checkDays(AlarmTable::kEveryDay);
     if (isChecked(单选框_单次))
-        RepeatChoice::checkDays(RepeatChoice::Days::None);
+        RepeatChoice::checkDays(AlarmTable::Weekdays());
 }
 
 } // namespace EditorWindow

@@ -3,6 +3,7 @@
 // How the editor's repeat controls (four radio boxes and seven weekday boxes)
 // map to and from the repeat text of an alarm.
 
+#include "core/alarmtable.h"
 #include "host/text.h"
 
 namespace RepeatChoice {
@@ -12,15 +13,12 @@ namespace RepeatChoice {
 /// built in the editor's hidden box 编辑框_重复.
 host::Text chosenText();
 
-/// Selects the radio box a stored repeat text stands for and checks its
-/// weekdays, so that chosenText() gives the same rule back.
+/// Selects the radio box a stored repeat text stands for and checks the days
+/// it names, so that chosenText() gives the same rule back.
 void show(const host::Text& repeat);
 
-/// Which weekday boxes a radio choice checks.
-enum class Days { None, WorkingDays, All };
-
 /// Checks exactly the weekday boxes of `days`.
-void checkDays(Days days);
+void checkDays(AlarmTable::Weekdays days);
 /// Unchecks Saturday and Sunday, leaving Monday to Friday as they are.
 void uncheckWeekend();
 

@@ -2,6 +2,7 @@
 
 #include "core/alarmtable.h"
 #include "core/defaultsound.h"
+#include "core/duecheck.h"
 #include "core/editormode.h"
 #include "host/commands.h"
 #include "host/runtime.h"
@@ -35,15 +36,19 @@ void showNumber(UnitRef box, int number)
 
 void mainWindowCreated()
 {
+    // A new window's slot timers start watching; nothing of an earlier one's rings is kept.
+    AlarmTable::forgetRings();
     writeProperty(时钟1, prop::interval, Value(kClockMs));
     DefaultSound::write();
 }
 
 void clockTick()
 {
-    showNumber(编辑框1, hourOf(now()));
+    const DateTime shown = now();
+    showNumber(编辑框1, hourOf(shown));
     showNumber(编辑框2, minuteOf(now()));
     showNumber(编辑框3, secondOf(now()));
+    clockShown(shown);
 }
 
 void settingsClicked()
