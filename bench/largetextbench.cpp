@@ -23,22 +23,23 @@ using namespace host;
 namespace {
 
 constexpr WindowId kSheet{901};
-constexpr UnitRef kWindow{kSheet, 0}, kLabel{kSheet, 1}, kButton{kSheet, 2}, kGroup{kSheet, 3}, kLine{kSheet, 4},
-    kNote{kSheet, 5}, kShownNote{kSheet, 6}, kList{kSheet, 7};
+constexpr UnitRef kWindow{kSheet, 0}, kLabel{kSheet, 1, "label"}, kButton{kSheet, 2, "button"},
+    kGroup{kSheet, 3, "group"}, kLine{kSheet, 4, "line"}, kNote{kSheet, 5, "note"}, kShownNote{kSheet, 6, "shownNote"},
+    kList{kSheet, 7, "list"};
 
 // The sizes the editor's and the ringing window's notes and the list's note column have.
 WindowLayout sheet()
 {
     WindowLayout layout{.id = kSheet, .name = "Sheet", .caption = "表"_t, .outerWidth = 420, .outerHeight = 320};
     layout.units = {
-        {.ref = kLabel, .name = "label", .type = UnitType::Label, .rect = {5, 5, 120, 16}},
-        {.ref = kButton, .name = "button", .type = UnitType::Button, .rect = {5, 25, 88, 30}},
-        {.ref = kGroup, .name = "group", .type = UnitType::GroupBox, .rect = {200, 5, 180, 60}},
-        {.ref = kLine, .name = "line", .type = UnitType::EditBox, .rect = {5, 60, 150, 20}},
-        {.ref = kNote, .name = "note", .type = UnitType::EditBox, .rect = {5, 85, 259, 45}, .multiLine = true},
-        {.ref = kShownNote, .name = "shownNote", .type = UnitType::EditBox, .rect = {5, 135, 224, 80},
+        {.ref = kLabel, .type = UnitType::Label, .rect = {5, 5, 120, 16}},
+        {.ref = kButton, .type = UnitType::Button, .rect = {5, 25, 88, 30}},
+        {.ref = kGroup, .type = UnitType::GroupBox, .rect = {200, 5, 180, 60}},
+        {.ref = kLine, .type = UnitType::EditBox, .rect = {5, 60, 150, 20}},
+        {.ref = kNote, .type = UnitType::EditBox, .rect = {5, 85, 259, 45}, .multiLine = true},
+        {.ref = kShownNote, .type = UnitType::EditBox, .rect = {5, 135, 224, 80},
          .readOnly = true, .multiLine = true},
-        {.ref = kList, .name = "list", .type = UnitType::ListView, .rect = {5, 220, 400, 60},
+        {.ref = kList, .type = UnitType::ListView, .rect = {5, 220, 400, 60},
          .columns = {{"闹钟"_t, 50}, {"备注"_t, 115}}},
     };
     return layout;
@@ -54,7 +55,7 @@ std::string mebibyteOf(std::string_view pattern)
 
 QWidget* widgetOf(UnitRef unit)
 {
-    const QString name = QString::fromStdString(sheet().units[unit.unit - 1].name);
+    const QString name = QString::fromUtf8(sheet().units[unit.unit - 1].name());
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() == "Sheet")
             return window->findChild<QWidget*>(name);

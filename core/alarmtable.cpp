@@ -1,6 +1,6 @@
 #include "core/alarmtable.h"
 
-#include "core/windows.h"
+#include "core/mainwindowunits.h"
 #include "host/commands.h"
 #include "host/runtime.h"
 

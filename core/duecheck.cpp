@@ -1,7 +1,7 @@
 #include "core/duecheck.h"
 
 #include "core/alarmtable.h"
-#include "core/windows.h"
+#include "core/mainwindowunits.h"
 #include "host/commands.h"
 #include "host/runtime.h"
 

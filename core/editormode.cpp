@@ -1,6 +1,6 @@
 #include "core/editormode.h"
 
-#include "core/windows.h"
+#include "core/mainwindowunits.h"
 #include "host/runtime.h"
 
 using namespace host;

@@ -22,12 +22,22 @@ struct WindowId
     friend constexpr auto operator<=>(const WindowId&, const WindowId&) = default;
 };
 
-/// A unit of a window; unit 0 is the window itself.
+/// A unit of a window; unit 0 is the window itself. A window's unit list
+/// declares each unit once, with its number and its layout name; the name
+/// takes no part in telling units apart.
 struct UnitRef
 {
     WindowId window;
     int unit = 0;
-    friend constexpr auto operator<=>(const UnitRef&, const UnitRef&) = default;
+    const char* name = nullptr;
+    friend constexpr bool operator==(const UnitRef& a, const UnitRef& b)
+    {
+        return a.window == b.window && a.unit == b.unit;
+    }
+    friend constexpr auto operator<=>(const UnitRef& a, const UnitRef& b)
+    {
+        return a.window != b.window ? a.window <=> b.window : a.unit <=> b.unit;
+    }
 };
 
 enum class UnitType { Window, Menu, EditBox, GroupBox, Label, Button, CheckBox, RadioBox, ComboBox, Spin, CommonDlg, Timer, ListView };
@@ -133,8 +143,7 @@ struct DialogOptions
 /// One unit of a window layout. Fields that do not apply to the type are ignored.
 struct UnitLayout
 {
-    UnitRef ref;
-    std::string name;  // the layout name, for widgets' object names and diagnostics
+    UnitRef ref;  // with its layout name, for widgets' object names and diagnostics
     UnitType type = UnitType::Label;
     int parent = 0;    // the containing unit (a group box, or the menu of an item); 0 = the window
     Rect rect;
@@ -167,6 +176,8 @@ struct UnitLayout
     DialogOptions dialogOptions;
 
     std::vector<EventBinding> events;
+
+    const char* name() const { return ref.name ? ref.name : ""; }
 };
 
 /// A top-level window: its own settings, then its units in the order of its

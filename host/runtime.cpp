@@ -156,11 +156,11 @@ void registerWindow(const WindowLayout& layout)
     for (std::size_t index = 0; index < layout.units.size(); ++index) {
         const UnitLayout& unit = layout.units[index];
         if (unit.ref.window != layout.id || unit.ref.unit != static_cast<int>(index + 1))
-            qFatal("unit %s of window %s is out of order in its layout", unit.name.c_str(), layout.name.c_str());
+            qFatal("unit %s of window %s is out of order in its layout", unit.name(), layout.name.c_str());
         const std::vector<int>& raised = detail::describe(unit.type).events;
         for (const EventBinding& binding : unit.events) {
             if (std::find(raised.begin(), raised.end(), binding.event) == raised.end())
-                qWarning("unit %s of window %s binds event %d, which its type never raises", unit.name.c_str(),
+                qWarning("unit %s of window %s binds event %d, which its type never raises", unit.name(),
                          layout.name.c_str(), binding.event);
         }
     }

@@ -1,4 +1,5 @@
-# Checks that the program's layers point one way: app -> ui -> core -> host.
+# Checks that the program's layers point one way: app -> ui -> core -> host,
+# and that each window's units stand where their declarations put them.
 # Run as: cmake -DROOT=<source folder> -P tools/checklayers.cmake
 #
 # Each folder lists the folders its files may include from. The windows in
@@ -45,6 +46,52 @@ foreach(folder host resources core ui/main ui/editor ui/ring)
     endforeach()
 endforeach()
 
+# Each window's units are declared once, in layout order, each with its
+# number and its layout name: the numbers count up from 1, each name is its
+# identifier, and the window's layout lists the same units in the same order.
+set(windows "core/mainwindowunits.h:ui/main/mainwindowlayout.cpp"
+            "ui/editor/editorwindowlayout.h:ui/editor/editorwindowlayout.cpp"
+            "ui/ring/ringwindowlayout.h:ui/ring/ringwindowlayout.cpp"
+            "ui/main/settingswindowlayout.h:ui/main/settingswindowlayout.cpp")
+foreach(window IN LISTS windows)
+    string(REPLACE ":" ";" pair "${window}")
+    list(GET pair 0 header)
+    list(GET pair 1 layout)
+    file(STRINGS "${ROOT}/${header}" declarations ENCODING UTF-8 REGEX "host::UnitRef [^ ]+\\{id, [1-9]")
+    set(declared "")
+    set(expected 1)
+    foreach(line IN LISTS declarations)
+        if(NOT line MATCHES "host::UnitRef ([^ {]+)\\{id, ([0-9]+), \"([^\"]*)\"\\};")
+            string(APPEND problems "${header}: a unit without its name: ${line}\n")
+            continue()
+        endif()
+        if(NOT CMAKE_MATCH_1 STREQUAL CMAKE_MATCH_3)
+            string(APPEND problems "${header}: unit ${CMAKE_MATCH_1} is named \"${CMAKE_MATCH_3}\"\n")
+        endif()
+        if(NOT CMAKE_MATCH_2 EQUAL expected)
+            string(APPEND problems "${header}: unit ${CMAKE_MATCH_1} is number ${CMAKE_MATCH_2}, not ${expected}\n")
+        endif()
+        list(APPEND declared "${CMAKE_MATCH_1}")
+        math(EXPR expected "${expected} + 1")
+    endforeach()
+    # The units as the layout's list gives them: each entry names its unit
+    # first, as a builder's first argument or as .ref.
+    file(READ "${ROOT}/${layout}" source)
+    string(REGEX MATCH "window\\.units = \\{.*\n    \\};" entries "${source}")
+    string(REGEX MATCHALL "(\\(|\\.ref = )[^ ,(){}.]+," named "${entries}")
+    set(listed "")
+    foreach(name IN LISTS named)
+        string(REGEX REPLACE "^(\\(|\\.ref = )" "" name "${name}")
+        string(REPLACE "," "" name "${name}")
+        if(name IN_LIST declared)
+            list(APPEND listed "${name}")
+        endif()
+    endforeach()
+    if(NOT listed STREQUAL declared)
+        string(APPEND problems "${layout} does not list the units of ${header} in their order:\n  ${listed}\n")
+    endif()
+endforeach()
+
 if(problems)
-    message(FATAL_ERROR "Includes against the direction of the layers:\n${problems}")
+    message(FATAL_ERROR "Includes against the direction of the layers, or units out of place:\n${problems}")
 endif()

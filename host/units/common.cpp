@@ -165,7 +165,7 @@ Value writtenCaption(const UnitState& unit, const QString& shown)
 
 void setUpWidget(QWidget* widget, const UnitLayout& layout)
 {
-    widget->setObjectName(QString::fromStdString(layout.name));
+    widget->setObjectName(QString::fromUtf8(layout.name()));
     widget->setAccessibleName(codec::toQString(layout.accessibleName));
     widget->setGeometry(layout.rect.left, layout.rect.top, layout.rect.width, layout.rect.height);
     applyFont(widget, layout);

@@ -1,6 +1,6 @@
 #include "corewindow.h"
 
-#include "core/windows.h"
+#include "core/mainwindowunits.h"
 #include "host/runtime.h"
 #include "host/runtime_testing.h"
 
@@ -15,7 +15,7 @@ WindowLayout build()
     WindowLayout window{.id = MainWindow::id, .name = "MainWindow", .outerWidth = 380, .outerHeight = 215};
     // Every number up to the list's is taken; the ones the core does not name are plain labels.
     for (int unit = 1; unit <= MainWindow::超级列表框1.unit; ++unit)
-        window.units.push_back({.ref = {MainWindow::id, unit}, .name = "unit" + std::to_string(unit),
+        window.units.push_back({.ref = {MainWindow::id, unit},
                                 .type = UnitType::Label, .visible = false});
     const auto at = [&window](UnitRef unit) -> UnitLayout& { return window.units[unit.unit - 1]; };
     for (UnitRef timer : {MainWindow::时钟_闹钟1, MainWindow::时钟_闹钟2, MainWindow::时钟_闹钟3, MainWindow::时钟_闹钟4,

@@ -12,14 +12,14 @@ namespace {
 
 constexpr WindowId kMain{1};
 constexpr WindowId kDialog{2};
-constexpr UnitRef kOpener{kMain, 1};
+constexpr UnitRef kOpener{kMain, 1, "opener"};
 
 const WindowLayout& mainLayout()
 {
     static const WindowLayout layout{
         .id = kMain, .name = "Main", .caption = "探针主窗口"_t, .outerWidth = 300, .outerHeight = 200,
         .left = 40, .top = 40, .centred = false,
-        .units = {{.ref = kOpener, .name = "opener", .type = UnitType::Timer, .interval = 300,
+        .units = {{.ref = kOpener, .type = UnitType::Timer, .interval = 300,
                    .events = {{event::tick, [](int) {
                        writeProperty(kOpener, prop::interval, 0);
                        loadWindow(kDialog, DialogMode::Dialog);

@@ -22,9 +22,9 @@ EventBinding record(UnitRef unit, int number, int seenProperty = -1)
 // Both windows' menus have the same unit number, so their items share a parent number.
 static_assert(Probe::menu.unit == Other::menu.unit);
 
-UnitLayout menuItem(UnitRef ref, const char* name, Text caption, bool visible = true)
+UnitLayout menuItem(UnitRef ref, Text caption, bool visible = true)
 {
-    return {.ref = ref, .name = name, .type = UnitType::Menu, .parent = Probe::menu.unit, .visible = visible,
+    return {.ref = ref, .type = UnitType::Menu, .parent = Probe::menu.unit, .visible = visible,
             .text = caption, .events = {record(ref, event::chosen)}};
 }
 
@@ -40,42 +40,42 @@ WindowLayout makeProbe()
                               g_probe.onDestroy();
                       }}};
     layout.units = {
-        {.ref = Probe::label, .name = "label", .type = UnitType::Label, .rect = {10, 20, 60, 16}, .text = "标签"_t},
-        {.ref = Probe::menu, .name = "menu", .type = UnitType::Menu, .visible = false, .text = "菜单"_t},
-        menuItem(Probe::enable, "enable", "开启"_t),
-        menuItem(Probe::separator, "separator", "-"_t),
-        menuItem(Probe::remove, "remove", "删除"_t),
-        menuItem(Probe::hidden, "hidden", "隐藏"_t, false),
-        {.ref = Probe::edit, .name = "edit", .type = UnitType::EditBox, .rect = {10, 40, 80, 20}, .text = "00"_t},
-        {.ref = Probe::digits, .name = "digits", .type = UnitType::EditBox, .rect = {10, 70, 60, 20},
+        {.ref = Probe::label, .type = UnitType::Label, .rect = {10, 20, 60, 16}, .text = "标签"_t},
+        {.ref = Probe::menu, .type = UnitType::Menu, .visible = false, .text = "菜单"_t},
+        menuItem(Probe::enable, "开启"_t),
+        menuItem(Probe::separator, "-"_t),
+        menuItem(Probe::remove, "删除"_t),
+        menuItem(Probe::hidden, "隐藏"_t, false),
+        {.ref = Probe::edit, .type = UnitType::EditBox, .rect = {10, 40, 80, 20}, .text = "00"_t},
+        {.ref = Probe::digits, .type = UnitType::EditBox, .rect = {10, 70, 60, 20},
          .integerInput = true},
-        {.ref = Probe::note, .name = "note", .type = UnitType::EditBox, .rect = {215, 120, 75, 60}, .multiLine = true},
-        {.ref = Probe::timer, .name = "timer", .type = UnitType::Timer,
+        {.ref = Probe::note, .type = UnitType::EditBox, .rect = {215, 120, 75, 60}, .multiLine = true},
+        {.ref = Probe::timer, .type = UnitType::Timer,
          .events = {{event::tick, [](int) { ++g_probe.probeTicks; }}}},
-        {.ref = Probe::group, .name = "group", .type = UnitType::GroupBox, .rect = {100, 10, 150, 60}, .text = "组"_t},
-        {.ref = Probe::check, .name = "check", .type = UnitType::CheckBox, .parent = Probe::group.unit,
+        {.ref = Probe::group, .type = UnitType::GroupBox, .rect = {100, 10, 150, 60}, .text = "组"_t},
+        {.ref = Probe::check, .type = UnitType::CheckBox, .parent = Probe::group.unit,
          .rect = {5, 15, 60, 16}, .text = "选择"_t, .checked = true,
          .events = {record(Probe::check, event::clicked, prop::checked)}},
-        {.ref = Probe::radioA, .name = "radioA", .type = UnitType::RadioBox, .parent = Probe::group.unit,
+        {.ref = Probe::radioA, .type = UnitType::RadioBox, .parent = Probe::group.unit,
          .rect = {5, 35, 60, 16}, .text = "甲"_t, .checked = true,
          .events = {record(Probe::radioA, event::clicked, prop::checked)}},
-        {.ref = Probe::radioB, .name = "radioB", .type = UnitType::RadioBox, .parent = Probe::group.unit,
+        {.ref = Probe::radioB, .type = UnitType::RadioBox, .parent = Probe::group.unit,
          .rect = {70, 35, 60, 16}, .text = "乙"_t, .events = {record(Probe::radioB, event::clicked, prop::checked)}},
-        {.ref = Probe::list, .name = "list", .type = UnitType::ListView, .rect = {10, 95, 200, 100},
+        {.ref = Probe::list, .type = UnitType::ListView, .rect = {10, 95, 200, 100},
          .columns = {{"闹钟"_t, 50}, {"隐藏"_t, 0}},
          .events = {record(Probe::list, event::rightClicked, prop::currentRow)}},
-        {.ref = Probe::spin, .name = "spin", .type = UnitType::Spin, .rect = {260, 80, 18, 30},
+        {.ref = Probe::spin, .type = UnitType::Spin, .rect = {260, 80, 18, 30},
          .events = {record(Probe::spin, event::arrowPressed)}},
-        {.ref = Probe::button, .name = "button", .type = UnitType::Button, .rect = {220, 20, 60, 24}, .text = "按钮"_t,
+        {.ref = Probe::button, .type = UnitType::Button, .rect = {220, 20, 60, 24}, .text = "按钮"_t,
          .events = {{event::clicked, [](int) {
              if (g_probe.onClick)
                  g_probe.onClick();
          }}}},
-        {.ref = Probe::dialog, .name = "dialog", .type = UnitType::CommonDlg, .title = "选择音乐"_t,
+        {.ref = Probe::dialog, .type = UnitType::CommonDlg, .title = "选择音乐"_t,
          .filter = "MP3 音乐|*.mp3|所有文件|*.*"_t,
          .dialogOptions = {.hideReadOnly = true, .fileMustExist = true, .pathMustExist = true}},
-        {.ref = Probe::newFile, .name = "newFile", .type = UnitType::CommonDlg, .dialogOptions = {.pathMustExist = true}},
-        {.ref = Probe::shownNote, .name = "shownNote", .type = UnitType::EditBox, .rect = {255, 48, 35, 28},
+        {.ref = Probe::newFile, .type = UnitType::CommonDlg, .dialogOptions = {.pathMustExist = true}},
+        {.ref = Probe::shownNote, .type = UnitType::EditBox, .rect = {255, 48, 35, 28},
          .readOnly = true, .multiLine = true},
     };
     return layout;
@@ -85,10 +85,10 @@ WindowLayout makeOther()
 {
     WindowLayout layout{.id = Other::id, .name = "Other", .caption = "另一个"_t, .outerWidth = 200, .outerHeight = 100};
     layout.units = {
-        {.ref = Other::timer, .name = "timer", .type = UnitType::Timer, .interval = 20,
+        {.ref = Other::timer, .type = UnitType::Timer, .interval = 20,
          .events = {{event::tick, [](int) { ++g_probe.otherTicks; }}}},
-        {.ref = Other::menu, .name = "menu", .type = UnitType::Menu, .visible = false, .text = "菜单"_t},
-        menuItem(Other::item, "item", "项"_t),
+        {.ref = Other::menu, .type = UnitType::Menu, .visible = false, .text = "菜单"_t},
+        menuItem(Other::item, "项"_t),
     };
     return layout;
 }

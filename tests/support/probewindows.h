@@ -17,34 +17,34 @@ namespace testwindows {
 namespace Probe {
 inline constexpr host::WindowId id{101};
 inline constexpr host::UnitRef window{id, 0};
-inline constexpr host::UnitRef label{id, 1};
-inline constexpr host::UnitRef menu{id, 2};
-inline constexpr host::UnitRef enable{id, 3};  // menu items …
-inline constexpr host::UnitRef separator{id, 4};
-inline constexpr host::UnitRef remove{id, 5};
-inline constexpr host::UnitRef hidden{id, 6};  // … the last one invisible
-inline constexpr host::UnitRef edit{id, 7};
-inline constexpr host::UnitRef digits{id, 8};  // integer input
-inline constexpr host::UnitRef note{id, 9};    // several lines
-inline constexpr host::UnitRef timer{id, 10};  // stopped
-inline constexpr host::UnitRef group{id, 11};
-inline constexpr host::UnitRef check{id, 12};  // checked, in the group box
-inline constexpr host::UnitRef radioA{id, 13}; // checked, in the group box
-inline constexpr host::UnitRef radioB{id, 14}; // in the group box
-inline constexpr host::UnitRef list{id, 15};   // a visible column and a width-0 one
-inline constexpr host::UnitRef spin{id, 16};
-inline constexpr host::UnitRef button{id, 17};
-inline constexpr host::UnitRef dialog{id, 18};  // an open dialog for existing MP3 files
-inline constexpr host::UnitRef newFile{id, 19}; // an open dialog that only wants the folder to exist
-inline constexpr host::UnitRef shownNote{id, 20}; // several lines, read-only
+inline constexpr host::UnitRef label{id, 1, "label"};
+inline constexpr host::UnitRef menu{id, 2, "menu"};
+inline constexpr host::UnitRef enable{id, 3, "enable"};  // menu items …
+inline constexpr host::UnitRef separator{id, 4, "separator"};
+inline constexpr host::UnitRef remove{id, 5, "remove"};
+inline constexpr host::UnitRef hidden{id, 6, "hidden"};  // … the last one invisible
+inline constexpr host::UnitRef edit{id, 7, "edit"};
+inline constexpr host::UnitRef digits{id, 8, "digits"};  // integer input
+inline constexpr host::UnitRef note{id, 9, "note"};    // several lines
+inline constexpr host::UnitRef timer{id, 10, "timer"};  // stopped
+inline constexpr host::UnitRef group{id, 11, "group"};
+inline constexpr host::UnitRef check{id, 12, "check"};  // checked, in the group box
+inline constexpr host::UnitRef radioA{id, 13, "radioA"}; // checked, in the group box
+inline constexpr host::UnitRef radioB{id, 14, "radioB"}; // in the group box
+inline constexpr host::UnitRef list{id, 15, "list"};   // a visible column and a width-0 one
+inline constexpr host::UnitRef spin{id, 16, "spin"};
+inline constexpr host::UnitRef button{id, 17, "button"};
+inline constexpr host::UnitRef dialog{id, 18, "dialog"};  // an open dialog for existing MP3 files
+inline constexpr host::UnitRef newFile{id, 19, "newFile"}; // an open dialog that only wants the folder to exist
+inline constexpr host::UnitRef shownNote{id, 20, "shownNote"}; // several lines, read-only
 } // namespace Probe
 
 namespace Other {
 inline constexpr host::WindowId id{102};
 inline constexpr host::UnitRef window{id, 0};
-inline constexpr host::UnitRef timer{id, 1};  // ticks every 20 ms
-inline constexpr host::UnitRef menu{id, 2};
-inline constexpr host::UnitRef item{id, 3};
+inline constexpr host::UnitRef timer{id, 1, "timer"};  // ticks every 20 ms
+inline constexpr host::UnitRef menu{id, 2, "menu"};
+inline constexpr host::UnitRef item{id, 3, "item"};
 } // namespace Other
 
 namespace Plain {

@@ -81,7 +81,7 @@ TEST_F(MainWindowLayout, UnitsSitAtTheirLayoutPositionsInsideTheClientArea)
     for (const UnitLayout& unit : MainWindow::layout().units) {
         if (!drive::widgetOf(unit.ref))
             continue;  // timers and menus have no place
-        SCOPED_TRACE(unit.name);
+        SCOPED_TRACE(unit.name());
         EXPECT_EQ(rectOf(unit.ref), unit.rect);
         if (unit.visible) {
             EXPECT_LE(unit.rect.left + unit.rect.width, 374);

@@ -12,20 +12,20 @@ constexpr Color kGrey{96, 96, 96};
 constexpr Color kBlack{0, 0, 0};
 constexpr Color kWhite{255, 255, 255};
 
-UnitLayout hiddenLabel(UnitRef ref, const char* name, Rect rect, const char* caption)
+UnitLayout hiddenLabel(UnitRef ref, Rect rect, const char* caption)
 {
-    return {.ref = ref, .name = name, .type = UnitType::Label, .rect = rect, .visible = false, .text = Text::fromUtf8(caption)};
+    return {.ref = ref, .type = UnitType::Label, .rect = rect, .visible = false, .text = Text::fromUtf8(caption)};
 }
 
-UnitLayout footer(UnitRef ref, const char* name, Rect rect, const char* caption, std::array<Color, 3> ramp)
+UnitLayout footer(UnitRef ref, Rect rect, const char* caption, std::array<Color, 3> ramp)
 {
-    return {.ref = ref, .name = name, .type = UnitType::Label, .rect = rect, .text = Text::fromUtf8(caption),
+    return {.ref = ref, .type = UnitType::Label, .rect = rect, .text = Text::fromUtf8(caption),
             .textColor = kWhite, .shading = ramp, .alignment = HorizontalAlignment::Center};
 }
 
-UnitLayout menuItem(UnitRef ref, const char* name, const char* caption, std::vector<EventBinding> events = {})
+UnitLayout menuItem(UnitRef ref, const char* caption, std::vector<EventBinding> events = {})
 {
-    return {.ref = ref, .name = name, .type = UnitType::Menu, .parent = 菜单.unit, .text = Text::fromUtf8(caption),
+    return {.ref = ref, .type = UnitType::Menu, .parent = 菜单.unit, .text = Text::fromUtf8(caption),
             .events = std::move(events)};
 }
 
@@ -35,36 +35,36 @@ EventBinding on(int event, std::function<void()> handler)
     return {event, [handler = std::move(handler)](int) { handler(); }};
 }
 
-UnitLayout timer(UnitRef ref, const char* name, Rect rect, int interval, std::function<void()> ticked)
+UnitLayout timer(UnitRef ref, Rect rect, int interval, std::function<void()> ticked)
 {
-    return {.ref = ref, .name = name, .type = UnitType::Timer, .rect = rect, .visible = false, .interval = interval,
+    return {.ref = ref, .type = UnitType::Timer, .rect = rect, .visible = false, .interval = interval,
             .events = {on(event::tick, std::move(ticked))}};
 }
 
 // The timer of a slot runs the due check of that slot.
-UnitLayout slotTimer(UnitRef ref, const char* name, Rect rect, int slot)
+UnitLayout slotTimer(UnitRef ref, Rect rect, int slot)
 {
-    return timer(ref, name, rect, 1000, [slot] { checkSlot(slot); });
+    return timer(ref, rect, 1000, [slot] { checkSlot(slot); });
 }
 
-UnitLayout button(UnitRef ref, const char* name, Rect rect, const char* caption, std::vector<EventBinding> events = {})
+UnitLayout button(UnitRef ref, Rect rect, const char* caption, std::vector<EventBinding> events = {})
 {
-    return {.ref = ref, .name = name, .type = UnitType::Button, .rect = rect, .tabStop = true, .text = Text::fromUtf8(caption),
+    return {.ref = ref, .type = UnitType::Button, .rect = rect, .tabStop = true, .text = Text::fromUtf8(caption),
             .alignment = HorizontalAlignment::Center, .events = std::move(events)};
 }
 
 // The clock digits: big, grey, read-only, on the window's own colour.
-UnitLayout digits(UnitRef ref, const char* name, Rect rect, const char* spoken)
+UnitLayout digits(UnitRef ref, Rect rect, const char* spoken)
 {
-    return {.ref = ref, .name = name, .type = UnitType::EditBox, .rect = rect, .tabStop = true, .text = "00"_t,
+    return {.ref = ref, .type = UnitType::EditBox, .rect = rect, .tabStop = true, .text = "00"_t,
             .accessibleName = Text::fromUtf8(spoken),
             .font = Font{"黑体"_t, 35, true}, .textColor = kGrey, .backgroundColor = kButtonFace,
             .alignment = HorizontalAlignment::Center, .readOnly = true};
 }
 
-UnitLayout colon(UnitRef ref, const char* name, Rect rect)
+UnitLayout colon(UnitRef ref, Rect rect)
 {
-    return {.ref = ref, .name = name, .type = UnitType::Label, .rect = rect, .text = "："_t, .font = Font{"黑体"_t, 48, true},
+    return {.ref = ref, .type = UnitType::Label, .rect = rect, .text = "："_t, .font = Font{"黑体"_t, 48, true},
             .textColor = kGrey};
 }
 
@@ -72,51 +72,41 @@ WindowLayout build()
 {
     WindowLayout window{.id = id, .name = "MainWindow", .caption = " Tikora~闹钟  1.0"_t, .outerWidth = 380, .outerHeight = 215,
                         .left = 50, .top = 50, .centred = true, .minimiseButton = true, .iconResource = ":/tikora.ico"};
-    UnitLayout menu{.ref = 菜单, .name = "菜单", .type = UnitType::Menu, .visible = false, .text = "菜单"_t};
-    UnitLayout list{.ref = 超级列表框1, .name = "超级列表框1", .type = UnitType::ListView, .rect = {5, 76, 363, 91},
-                    .tabStop = true, .accessibleName = "闹钟列表"_t, .textColor = kGrey, .backgroundColor = kWhite,
-                    .columns = {{"闹钟"_t, 50}, {"响铃"_t, 50}, {"状态"_t, 135}, {"备注"_t, 115}, {"音乐"_t, 0}, {"振动"_t, 0}}};
-    list.events = {on(event::rightClicked, listRightClicked)};
-    UnitLayout heading{.ref = 标签3, .name = "标签3", .type = UnitType::Label, .rect = {16, 8, 80, 16}, .text = "现在的时间："_t,
-                       .textColor = kGrey};
-    UnitLayout toggle = menuItem(菜单_启动停止闹钟, "菜单_启动停止闹钟", "启动/停止闹钟");
-    toggle.events = {on(event::chosen, toggleAlarmChosen)};
-    UnitLayout remove = menuItem(菜单_删除闹钟, "菜单_删除闹钟", "删除闹钟");
-    remove.events = {on(event::chosen, deleteAlarmChosen)};
-    UnitLayout settings = button(按钮_设置, "按钮_设置", {296, 8, 64, 32}, "设置");
-    settings.events = {on(event::clicked, settingsClicked)};
     // "添加闹钟" and "修改闹钟设置" open the editor; they are bound with it.
     window.units = {
-        hiddenLabel(标签_修改闹钟, "标签_修改闹钟", {336, 56, 40, 16}, "标签"),
-        footer(标签5, "标签5", {177, 167, 190, 16}, "Pelgrin工作室", {kGrey, kBlack, kBlack}),
-        footer(标签4, "标签4", {5, 167, 176, 16}, "注意：目前仅支持 5个闹钟", {kBlack, kBlack, kGrey}),
-        hiddenLabel(标签_响铃, "标签_响铃", {296, 48, 64, 16}, "标签"),
-        menu,
-        toggle,
-        menuItem(菜单_分隔1, "菜单_分隔1", "-"),
-        menuItem(菜单_修改闹钟设置, "菜单_修改闹钟设置", "修改闹钟设置", {on(event::chosen, modifyAlarmChosen)}),
-        menuItem(菜单_分隔2, "菜单_分隔2", "-"),
-        remove,
-        slotTimer(时钟_闹钟5, "时钟_闹钟5", {280, 88, 26, 26}, 5),
-        slotTimer(时钟_闹钟4, "时钟_闹钟4", {256, 88, 26, 26}, 4),
-        slotTimer(时钟_闹钟3, "时钟_闹钟3", {232, 88, 26, 26}, 3),
-        slotTimer(时钟_闹钟2, "时钟_闹钟2", {208, 88, 26, 26}, 2),
-        hiddenLabel(标签_闹钟5, "标签_闹钟5", {296, 64, 32, 16}, "5"),
-        hiddenLabel(标签_闹钟4, "标签_闹钟4", {272, 64, 32, 16}, "4"),
-        hiddenLabel(标签_闹钟3, "标签_闹钟3", {248, 64, 32, 16}, "3"),
-        hiddenLabel(标签_闹钟2, "标签_闹钟2", {224, 64, 24, 16}, "2"),
-        hiddenLabel(标签_闹钟1, "标签_闹钟1", {200, 64, 32, 16}, "1"),
-        slotTimer(时钟_闹钟1, "时钟_闹钟1", {184, 88, 26, 26}, 1),
-        settings,
-        button(按钮_添加, "按钮_添加", {224, 8, 64, 32}, "添加闹钟", {on(event::clicked, addAlarmClicked)}),
-        digits(编辑框3, "编辑框3", {144, 24, 50, 45}, "秒"),
-        digits(编辑框2, "编辑框2", {80, 24, 50, 45}, "分"),
-        digits(编辑框1, "编辑框1", {16, 24, 50, 45}, "时"),
-        list,
-        heading,
-        timer(时钟1, "时钟1", {160, 8, 26, 26}, 0, clockTick),
-        colon(标签2, "标签2", {127, 16, 24, 48}),
-        colon(标签1, "标签1", {63, 16, 24, 48}),
+        hiddenLabel(标签_修改闹钟, {336, 56, 40, 16}, "标签"),
+        footer(标签5, {177, 167, 190, 16}, "Pelgrin工作室", {kGrey, kBlack, kBlack}),
+        footer(标签4, {5, 167, 176, 16}, "注意：目前仅支持 5个闹钟", {kBlack, kBlack, kGrey}),
+        hiddenLabel(标签_响铃, {296, 48, 64, 16}, "标签"),
+        {.ref = 菜单, .type = UnitType::Menu, .visible = false, .text = "菜单"_t},
+        menuItem(菜单_启动停止闹钟, "启动/停止闹钟", {on(event::chosen, toggleAlarmChosen)}),
+        menuItem(菜单_分隔1, "-"),
+        menuItem(菜单_修改闹钟设置, "修改闹钟设置", {on(event::chosen, modifyAlarmChosen)}),
+        menuItem(菜单_分隔2, "-"),
+        menuItem(菜单_删除闹钟, "删除闹钟", {on(event::chosen, deleteAlarmChosen)}),
+        slotTimer(时钟_闹钟5, {280, 88, 26, 26}, 5),
+        slotTimer(时钟_闹钟4, {256, 88, 26, 26}, 4),
+        slotTimer(时钟_闹钟3, {232, 88, 26, 26}, 3),
+        slotTimer(时钟_闹钟2, {208, 88, 26, 26}, 2),
+        hiddenLabel(标签_闹钟5, {296, 64, 32, 16}, "5"),
+        hiddenLabel(标签_闹钟4, {272, 64, 32, 16}, "4"),
+        hiddenLabel(标签_闹钟3, {248, 64, 32, 16}, "3"),
+        hiddenLabel(标签_闹钟2, {224, 64, 24, 16}, "2"),
+        hiddenLabel(标签_闹钟1, {200, 64, 32, 16}, "1"),
+        slotTimer(时钟_闹钟1, {184, 88, 26, 26}, 1),
+        button(按钮_设置, {296, 8, 64, 32}, "设置", {on(event::clicked, settingsClicked)}),
+        button(按钮_添加, {224, 8, 64, 32}, "添加闹钟", {on(event::clicked, addAlarmClicked)}),
+        digits(编辑框3, {144, 24, 50, 45}, "秒"),
+        digits(编辑框2, {80, 24, 50, 45}, "分"),
+        digits(编辑框1, {16, 24, 50, 45}, "时"),
+        {.ref = 超级列表框1, .type = UnitType::ListView, .rect = {5, 76, 363, 91}, .tabStop = true,
+         .accessibleName = "闹钟列表"_t, .textColor = kGrey, .backgroundColor = kWhite,
+         .columns = {{"闹钟"_t, 50}, {"响铃"_t, 50}, {"状态"_t, 135}, {"备注"_t, 115}, {"音乐"_t, 0}, {"振动"_t, 0}},
+         .events = {on(event::rightClicked, listRightClicked)}},
+        {.ref = 标签3, .type = UnitType::Label, .rect = {16, 8, 80, 16}, .text = "现在的时间："_t, .textColor = kGrey},
+        timer(时钟1, {160, 8, 26, 26}, 0, clockTick),
+        colon(标签2, {127, 16, 24, 48}),
+        colon(标签1, {63, 16, 24, 48}),
     };
     window.events = {on(event::created, mainWindowCreated), on(event::destroying, mainWindowClosing)};
     return window;
