@@ -13,7 +13,8 @@ void* operator new(std::size_t size)
 {
     if (void* block = std::malloc(size == 0 ? 1 : size))
         return block;
-    host::fatalError(host::Text::fromUtf8("分配 " + std::to_string(size) + " 字节内存失败!"));
+    using namespace host::literals;
+    host::fatalError("分配 "_t + host::Text::fromBytes(std::to_string(size)) + " 字节内存失败!"_t);
 }
 
 void* operator new[](std::size_t size)

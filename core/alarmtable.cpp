@@ -22,9 +22,9 @@ constexpr std::array<UnitRef, kSlots> kSlotTimers{MainWindow::时钟_闹钟1, Ma
 // How often a watching slot looks at the clock.
 constexpr int kCheckMs = 1000;
 
-constinit const std::array<FixedText, kSlots> kSlotNames{FixedText{"闹钟1"}, FixedText{"闹钟2"}, FixedText{"闹钟3"},
-                                                          FixedText{"闹钟4"}, FixedText{"闹钟5"}};
-constinit const FixedText kLimitReached{"最多设置5个闹钟！"};
+constinit const std::array<FixedText, kSlots> kSlotNames{"闹钟1"_t, "闹钟2"_t, "闹钟3"_t,
+                                                          "闹钟4"_t, "闹钟5"_t};
+constinit const FixedText kLimitReached = "最多设置5个闹钟！"_t;
 
 int column(AlarmColumn column)
 {

@@ -23,20 +23,20 @@ enum class AlarmColumn { RingTime = 0, Enabled = 1, Repeat = 2, Note = 3, Music 
 
 /// The texts the cells hold, compared byte for byte by every reader.
 namespace cellText {
-inline constinit const host::FixedText enabled{"开启"};
-inline constinit const host::FixedText disabled{"关闭"};
-inline constinit const host::FixedText defaultMusic{"无"};  // the built-in sound
-inline constinit const host::FixedText shake{"真"};
-inline constinit const host::FixedText noShake{"假"};
-inline constinit const host::FixedText once{"仅响一次"};
-inline constinit const host::FixedText workingDays{"星期一、二、三、四、五"};
-inline constinit const host::FixedText everyDay{"星期一、二、三、四、五、六、日"};
+using namespace host::literals;
+inline constinit const host::FixedText enabled = "开启"_t;
+inline constinit const host::FixedText disabled = "关闭"_t;
+inline constinit const host::FixedText defaultMusic = "无"_t;  // the built-in sound
+inline constinit const host::FixedText shake = "真"_t;
+inline constinit const host::FixedText noShake = "假"_t;
+inline constinit const host::FixedText once = "仅响一次"_t;
+inline constinit const host::FixedText workingDays = "星期一、二、三、四、五"_t;
+inline constinit const host::FixedText everyDay = "星期一、二、三、四、五、六、日"_t;
 /// A chosen set of days: "星期", then the piece of each day, Monday first
 /// ("星期、一、三" is Monday and Wednesday).
-inline constinit const host::FixedText chosenDays{"星期"};
-inline constinit const std::array<host::FixedText, 7> dayPieces{
-    host::FixedText{"、一"}, host::FixedText{"、二"}, host::FixedText{"、三"}, host::FixedText{"、四"},
-    host::FixedText{"、五"}, host::FixedText{"、六"}, host::FixedText{"、日"}};
+inline constinit const host::FixedText chosenDays = "星期"_t;
+inline constinit const std::array<host::FixedText, 7> dayPieces{"、一"_t, "、二"_t, "、三"_t, "、四"_t,
+                                                                "、五"_t, "、六"_t, "、日"_t};
 } // namespace cellText
 
 /// Days of the week, Monday (0) to Sunday (6).

@@ -19,9 +19,9 @@ using namespace host;
 namespace DefaultSound {
 namespace {
 
-constinit const FixedText kFileName{"/misc.mp3"};
-constinit const FixedText kFolderName{"/tikora"};
-constinit const FixedText kCacheFolderName{"/.cache/tikora"};
+constinit const FixedText kFileName = "/misc.mp3"_t;
+constinit const FixedText kFolderName = "/tikora"_t;
+constinit const FixedText kCacheFolderName = "/.cache/tikora"_t;
 
 // A folder only this user writes in: the session's runtime folder, else the
 // user's cache. Empty when the environment names neither.

@@ -13,7 +13,7 @@ using AlarmTable::SlotState;
 
 namespace {
 
-constinit const FixedText kSeparator{":"};
+constinit const FixedText kSeparator = ":"_t;
 
 // The moment the clock display shows, once it has shown one.
 std::optional<DateTime> g_shown;

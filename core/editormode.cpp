@@ -8,8 +8,8 @@ using namespace host;
 namespace AlarmEditor {
 namespace {
 
-constinit const FixedText kAdd{"添加"};
-constinit const FixedText kModify{"修改"};
+constinit const FixedText kAdd = "添加"_t;
+constinit const FixedText kModify = "修改"_t;
 
 } // namespace
 

@@ -25,9 +25,4 @@ Text& Text::operator+=(const Text& other)
     return *this;
 }
 
-Text operator""_t(const char* utf8, std::size_t size)
-{
-    return Text::fromUtf8(std::string_view(utf8, size));
-}
-
 } // namespace host

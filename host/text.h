@@ -41,10 +41,11 @@ private:
     std::string m_bytes;
 };
 
-/// One of the program's fixed texts, written as a UTF-8 literal where it is
-/// used and converted the first time it is read, so that starting the
-/// program converts nothing:
-///     constinit const FixedText kQuestion{"将会删除此闹钟。"};
+/// One of the program's fixed texts, written as a UTF-8 literal with the
+/// suffix _t where it is used and converted the first time it is read, so
+/// that starting the program converts nothing:
+///     constinit const FixedText kQuestion = "将会删除此闹钟。"_t;
+///     writeProperty(label, prop::caption, Value("添加"_t));
 /// It reads as a Text wherever one is wanted. For the user-interface thread.
 class FixedText final
 {
@@ -59,6 +60,8 @@ public:
         return *m_text;
     }
     operator const Text&() const { return text(); }
+    friend bool operator==(const FixedText& a, const FixedText& b) { return a.text() == b.text(); }
+    friend Text operator+(const FixedText& a, const FixedText& b) { return a.text() + b.text(); }
 
 private:
     const char* m_utf8;
@@ -71,7 +74,17 @@ inline void PrintTo(const Text& text, std::ostream* stream)
     *stream << '"' << text.toUtf8() << '"';
 }
 
-/// Shorthand for literals written in UTF-8 source: "开启"_t.
-Text operator""_t(const char* utf8, std::size_t size);
+inline void PrintTo(const FixedText& text, std::ostream* stream)
+{
+    PrintTo(text.text(), stream);
+}
+
+inline namespace literals {
+/// A fixed text written in UTF-8 source: "开启"_t.
+consteval FixedText operator""_t(const char* utf8, std::size_t)
+{
+    return FixedText(utf8);
+}
+} // namespace literals
 
 } // namespace host

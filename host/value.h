@@ -40,6 +40,7 @@ public:
     Value(bool flag) : m_data(flag) {}
     Value(DateTime moment) : m_data(moment) {}
     Value(Text text) : m_data(std::move(text)) {}
+    Value(const FixedText& text) : m_data(text.text()) {}
     Value(Bytes bytes) : m_data(std::move(bytes)) {}
     Value(const char*) = delete; // literals must become a Text first
 

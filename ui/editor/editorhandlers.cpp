@@ -20,9 +20,9 @@ namespace cellText = AlarmTable::cellText;
 namespace EditorWindow {
 namespace {
 
-constinit const FixedText kColon{":"};
-constinit const FixedText kAddCaption{"添加闹钟"};
-constinit const FixedText kModifyCaption{"修改闹钟"};
+constinit const FixedText kColon = ":"_t;
+constinit const FixedText kAddCaption = "添加闹钟"_t;
+constinit const FixedText kModifyCaption = "修改闹钟"_t;
 
 // What the spinners count from. They belong to the program, not to one
 // opening of the editor: opening it to add sets them from the clock, opening

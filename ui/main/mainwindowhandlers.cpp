@@ -17,10 +17,10 @@ namespace {
 
 constexpr int kClockMs = 1000;
 
-constinit const FixedText kDisableCaption{"关闭闹钟"};
-constinit const FixedText kEnableCaption{"开启闹钟"};
-constinit const FixedText kDeleteQuestion{"将会删除此闹钟。"};
-constinit const FixedText kDeleteTitle{"删除闹钟"};
+constinit const FixedText kDisableCaption = "关闭闹钟"_t;
+constinit const FixedText kEnableCaption = "开启闹钟"_t;
+constinit const FixedText kDeleteQuestion = "将会删除此闹钟。"_t;
+constinit const FixedText kDeleteTitle = "删除闹钟"_t;
 
 Text toggleCaption()
 {

@@ -18,7 +18,7 @@ namespace {
 constexpr int kSnoozeMs = 5 * 60 * 1000;
 constexpr int kShakePixels = 10;
 constexpr int kKeepOnTopMs = 1;
-constinit const FixedText kSeeYouLater{"5分钟后再看得见！"};
+constinit const FixedText kSeeYouLater = "5分钟后再看得见！"_t;
 
 // The shake timers run at slightly different rates, so opposite moves do not
 // cancel and the window trembles.

@@ -9,15 +9,15 @@ namespace {
 
 constexpr Color kRule{160, 160, 160};
 
-UnitLayout label(UnitRef ref, Rect rect, const char* caption)
+UnitLayout label(UnitRef ref, Rect rect, const Text& caption)
 {
-    return {.ref = ref, .type = UnitType::Label, .rect = rect, .text = Text::fromUtf8(caption)};
+    return {.ref = ref, .type = UnitType::Label, .rect = rect, .text = caption};
 }
 
-UnitLayout button(UnitRef ref, Rect rect, const char* caption, void (*clicked)())
+UnitLayout button(UnitRef ref, Rect rect, const Text& caption, void (*clicked)())
 {
     return {.ref = ref, .type = UnitType::Button, .rect = rect, .tabStop = true,
-            .text = Text::fromUtf8(caption), .alignment = HorizontalAlignment::Center,
+            .text = caption, .alignment = HorizontalAlignment::Center,
             .events = {{event::clicked, [clicked](int) { clicked(); }}}};
 }
 
@@ -40,12 +40,12 @@ WindowLayout build()
         {.ref = 标签1, .type = UnitType::Label, .rect = {96, 8, 192, 64}, .text = "时间到！"_t,
          .font = Font{"黑体"_t, 48, false}},
         {.ref = 标签2, .type = UnitType::Label, .rect = {5, 72, 339, 1}, .backgroundColor = kRule},
-        label(标签3, {24, 74, 32, 16}, "备注："),
+        label(标签3, {24, 74, 32, 16}, "备注："_t),
         {.ref = 编辑框1, .type = UnitType::EditBox, .rect = {56, 75, 224, 80}, .tabStop = true,
          .accessibleName = "备注"_t, .readOnly = true, .multiLine = true},
-        button(按钮2, {64, 160, 88, 40}, "5分钟再响", snoozeRinging),
-        button(按钮1, {184, 160, 88, 40}, "停止", stopRinging),
-        label(标签_振动, {296, 40, 40, 16}, ""),
+        button(按钮2, {64, 160, 88, 40}, "5分钟再响"_t, snoozeRinging),
+        button(按钮1, {184, 160, 88, 40}, "停止"_t, stopRinging),
+        label(标签_振动, {296, 40, 40, 16}, ""_t),
         shakeTimer(时钟1, ShakeMove::Left),
         shakeTimer(时钟2, ShakeMove::Down),
         shakeTimer(时钟3, ShakeMove::Right),
