@@ -135,69 +135,106 @@ TEST_F(SoundServiceTest, CountZeroAndEmptyPathsOnlyStop)
     EXPECT_TRUE(soundtest::threadsSettleAt(m_threadsBefore));
 }
 
-TEST_F(SoundServiceTest, HostileInputsAreQuietPromptAndBounded)
+// A file that is no MP3, or no file at all, as a user may pick or type it.
+struct HostileInput
 {
+    const char* name;
+    std::function<std::string(const TemporaryFolder&)> make;
+    bool heard = false;
+};
+
+class HostileInputs : public SoundServiceTest, public ::testing::WithParamInterface<HostileInput>
+{
+};
+
+TEST_P(HostileInputs, AreQuietPromptAndBounded)
+{
+    const HostileInput& c = GetParam();
     capture(0);
-    const std::string mp3 = soundtest::encodeMp3({.frames = 4000});
-    const std::string fifo = folder.file("fifo.mp3");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::string sparse = folder.write("sparse.mp3", "");
-    ASSERT_EQ(truncate(sparse.c_str(), 2LL << 30), 0);
-    std::string hugeExtended = soundtest::id3v2Tag(3, true);
-    hugeExtended.replace(10, 4, "\x7F\xFF\xFF\xFF");
-    std::string longPath = folder.path();
-    while (longPath.size() < 4096)
-        longPath += "/" + std::string(200, 'd');
-    struct Case
-    {
-        const char* name;
-        std::string file;
-        bool heard = false;
-    };
-    const std::vector<Case> cases = {
-        {"missing path", folder.file("missing.mp3")},
-        {"directory", folder.path()},
-        {"FIFO", fifo},
-        {"/dev/zero", "/dev/zero"},
-        {"/dev/urandom", "/dev/urandom"},
-        {"sparse 2 GiB of zeros", sparse},
-        {"zero-length file", folder.write("empty.mp3", "")},
-        {"8 MiB of zeros", folder.write("zeros.mp3", std::string(8 << 20, '\0'))},
-        {"WAV renamed .mp3", folder.write("wave.mp3", soundtest::wavFile(200000))},
-        {"only tags", folder.write("tags.mp3", soundtest::id3v2Tag(3, true) + soundtest::id3v1Tag())},
-        {"first 300 bytes", folder.write("truncated.mp3", mp3.substr(0, 300))},
-        {"8 kHz stream", folder.write("8k.mp3", soundtest::encodeMp3({.rate = 8000, .channels = 1, .frames = 8000}))},
-        {"path outside GBK", folder.write("\xF0\x9F\x94\x94.mp3", mp3), true},
-        {"path of 4 KiB", longPath},
-        {"huge extended header", folder.write("extended.mp3", hugeExtended + mp3), true},
-        {"truncated last frame", folder.write("lastframe.mp3", mp3.substr(0, mp3.size() - 100)), true},
-    };
+    const std::string file = c.make(folder);
     const soundtest::StandardErrorCapture standardError;
     const long memoryBefore = soundtest::peakMemoryKilobytes();
-    std::printf("%-24s %6s %10s %10s %10s\n", "input", "frames", "return ms", "ended ms", "peak KiB");
-    for (const auto& c : cases) {
-        const std::size_t before = segments().size();
-        const auto start = std::chrono::steady_clock::now();
-        const double returned = millisecondsFor([&] { playFiles(-1, {path(c.file)}); });
-        // An endless count: a file that is heard starts again, one that is not stays silent.
-        const auto firstPassPlayed = [&](const auto& s) { return s.size() > before && s[before].closed; };
-        const bool ended = c.heard ? m_log->waitFor(firstPassPlayed, 2s) : pipelineEnds(2s);
-        const double endedAfter
-            = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        EXPECT_LT(returned, promptly) << c.name;
-        EXPECT_TRUE(ended) << c.name;
-        EXPECT_LT(millisecondsFor([] { stopAllSound(); }), promptly) << c.name;
-        EXPECT_TRUE(soundtest::threadsSettleAt(m_threadsBefore)) << c.name;
-        const std::vector<CaptureLog::Segment> after = segments();
-        const std::int64_t frames = after.size() > before ? after[before].frames : 0;
-        EXPECT_EQ(frames > 0, c.heard) << c.name;
-        EXPECT_LE(frames, 4000) << c.name; // nothing but the tone is played
-        std::printf("%-24s %6lld %10.1f %10.1f %10ld\n", c.name, static_cast<long long>(frames), returned,
-                    endedAfter, soundtest::peakMemoryKilobytes());
-    }
+    const auto start = std::chrono::steady_clock::now();
+    const double returned = millisecondsFor([&] { playFiles(-1, {path(file)}); });
+    // An endless count: a file that is heard starts again, one that is not stays silent.
+    const auto firstPassPlayed = [](const auto& s) { return !s.empty() && s[0].closed; };
+    const bool ended = c.heard ? m_log->waitFor(firstPassPlayed, 2s) : pipelineEnds(2s);
+    const double endedAfter = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(returned, promptly);
+    EXPECT_TRUE(ended);
+    EXPECT_LT(millisecondsFor([] { stopAllSound(); }), promptly);
+    EXPECT_TRUE(soundtest::threadsSettleAt(m_threadsBefore));
+    const std::int64_t frames = segments().empty() ? 0 : segments()[0].frames;
+    EXPECT_EQ(frames > 0, c.heard);
+    EXPECT_LE(frames, 4000); // nothing but the tone is played
     EXPECT_LT(soundtest::peakMemoryKilobytes() - memoryBefore, 16 * 1024);
     EXPECT_EQ(standardError.text(), "");
+    std::printf("%s: %lld frames, returned in %.1f ms, ended after %.1f ms, peak %ld KiB\n", c.name,
+                static_cast<long long>(frames), returned, endedAfter, soundtest::peakMemoryKilobytes());
 }
+
+std::string mp3Tone()
+{
+    return soundtest::encodeMp3({.frames = 4000});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SoundService, HostileInputs,
+    ::testing::Values(
+        HostileInput{"MissingPath", [](const TemporaryFolder& f) { return f.file("missing.mp3"); }},
+        HostileInput{"Directory", [](const TemporaryFolder& f) { return f.path(); }},
+        HostileInput{"Fifo",
+                     [](const TemporaryFolder& f) {
+                         const std::string fifo = f.file("fifo.mp3");
+                         EXPECT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+                         return fifo;
+                     }},
+        HostileInput{"DevZero", [](const TemporaryFolder&) { return std::string("/dev/zero"); }},
+        HostileInput{"DevUrandom", [](const TemporaryFolder&) { return std::string("/dev/urandom"); }},
+        HostileInput{"Sparse2GiBOfZeros",
+                     [](const TemporaryFolder& f) {
+                         const std::string sparse = f.write("sparse.mp3", "");
+                         EXPECT_EQ(truncate(sparse.c_str(), 2LL << 30), 0);
+                         return sparse;
+                     }},
+        HostileInput{"ZeroLengthFile", [](const TemporaryFolder& f) { return f.write("empty.mp3", ""); }},
+        HostileInput{"EightMiBOfZeros",
+                     [](const TemporaryFolder& f) { return f.write("zeros.mp3", std::string(8 << 20, '\0')); }},
+        HostileInput{"WavRenamedMp3",
+                     [](const TemporaryFolder& f) { return f.write("wave.mp3", soundtest::wavFile(200000)); }},
+        HostileInput{"OnlyTags",
+                     [](const TemporaryFolder& f) {
+                         return f.write("tags.mp3", soundtest::id3v2Tag(3, true) + soundtest::id3v1Tag());
+                     }},
+        HostileInput{"First300Bytes",
+                     [](const TemporaryFolder& f) { return f.write("truncated.mp3", mp3Tone().substr(0, 300)); }},
+        HostileInput{"EightKilohertzStream",
+                     [](const TemporaryFolder& f) {
+                         return f.write("8k.mp3", soundtest::encodeMp3({.rate = 8000, .channels = 1, .frames = 8000}));
+                     }},
+        HostileInput{"PathOutsideGbk",
+                     [](const TemporaryFolder& f) { return f.write("\xF0\x9F\x94\x94.mp3", mp3Tone()); }, true},
+        HostileInput{"PathOf4KiB",
+                     [](const TemporaryFolder& f) {
+                         std::string longPath = f.path();
+                         while (longPath.size() < 4096)
+                             longPath += "/" + std::string(200, 'd');
+                         return longPath;
+                     }},
+        HostileInput{"HugeExtendedHeader",
+                     [](const TemporaryFolder& f) {
+                         std::string tag = soundtest::id3v2Tag(3, true);
+                         tag.replace(10, 4, "\x7F\xFF\xFF\xFF");
+                         return f.write("extended.mp3", tag + mp3Tone());
+                     },
+                     true},
+        HostileInput{"TruncatedLastFrame",
+                     [](const TemporaryFolder& f) {
+                         const std::string mp3 = mp3Tone();
+                         return f.write("lastframe.mp3", mp3.substr(0, mp3.size() - 100));
+                     },
+                     true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SoundServiceTest, GarbageEndsInBoundedTimeAndMemory)
 {
