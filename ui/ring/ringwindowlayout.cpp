@@ -35,7 +35,7 @@ UnitLayout shakeTimer(UnitRef ref, const char* name, ShakeMove move)
 WindowLayout build()
 {
     WindowLayout window{.id = id, .name = "RingWindow", .outerWidth = 355, .outerHeight = 236, .centred = true,
-                        .minimiseButton = false, .alwaysOnTop = true};
+                        .minimiseButton = false, .alwaysOnTop = true, .alert = true};
     UnitLayout headline = label(标签1, "标签1", {96, 8, 192, 64}, "时间到！");
     headline.font = Font{"黑体"_t, 48, false};
     UnitLayout rule = label(标签2, "标签2", {5, 72, 339, 1}, "");
