@@ -195,6 +195,7 @@ struct WindowLayout
     bool minimiseButton = false;
     bool alwaysOnTop = false;
     bool visible = true;
+    bool alert = false;  // opens to tell the user something: a screen reader announces it as it does a message box
     std::string iconResource;  // a Qt resource path, or empty for none
     std::vector<UnitLayout> units;
     std::vector<EventBinding> events;  // the window's own events

@@ -1,10 +1,11 @@
 // The window unit (unit 0 of every window): its top-level widget, its
-// caption and its keep-on-top state.
+// caption, its keep-on-top state and what a screen reader takes it for.
 
 #include "host/codec_p.h"
 #include "host/runtime_p.h"
 #include "host/windowicon_p.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -22,11 +23,13 @@ namespace {
 class HostWindow final : public QWidget
 {
 public:
-    HostWindow(WindowId id, std::string icon) : m_id(id), m_icon(std::move(icon))
+    HostWindow(WindowId id, std::string icon, bool alert) : m_id(id), m_icon(std::move(icon)), m_alert(alert)
     {
         if (!m_icon.empty())
             setWindowIcon(loadWindowIcon(m_icon));
     }
+
+    bool isAlert() const { return m_alert; }
 
 protected:
     bool event(QEvent* event) override
@@ -48,7 +51,17 @@ protected:
 private:
     WindowId m_id;
     std::string m_icon;
+    bool m_alert = false;
 };
+
+// A screen reader speaks a plain window's title as it opens, then the unit
+// that takes the focus; for an alert, as for a message box, it speaks the
+// window's free-standing labels too (the ringing window's "时间到！").
+QAccessibleInterface* alertAccessible(const QString&, QObject* object)
+{
+    auto* window = dynamic_cast<HostWindow*>(object);
+    return window && window->isAlert() ? new QAccessibleWidget(window, QAccessible::AlertMessage) : nullptr;
+}
 
 } // namespace
 
@@ -77,7 +90,9 @@ const UnitTypeInfo& windowType()
 
 QWidget* createWindowWidget(const WindowLayout& layout)
 {
-    auto* window = new HostWindow(layout.id, layout.iconResource);
+    static const bool accessible = (QAccessible::installFactory(alertAccessible), true);
+    Q_UNUSED(accessible);
+    auto* window = new HostWindow(layout.id, layout.iconResource, layout.alert);
     window->setObjectName(QString::fromStdString(layout.name));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -1,7 +1,8 @@
 // What a screen reader reads of the real program over AT-SPI while an alarm
 // rings: the clock's digits, the alarm list's captions and cells, the buttons,
-// and the ringing window's "时间到！" with the note; then the alarm list read
-// as a table, and its popup menu, which it hears of by focus events.
+// and the ringing window, an alert, with "时间到！" and the note; then the
+// alarm list read as a table, and its popup menu, which it hears of by focus
+// events.
 
 #include "accessibilitybus.h"
 #include "programfixture.h"
@@ -22,12 +23,13 @@ TEST_F(ScreenReader, ReadsTheClockTheListTheButtonsTheRingingWindowAndTheMenu)
     const unsigned long ring = waitForRinging();
     ASSERT_NE(ring, 0UL) << "no ringing window at 07:05";
 
-    // role|name|text, as tree() gives them; the seconds' digits change as it is read.
+    // role|name|text, as tree() gives them; the seconds' digits change as it is read. The ringing
+    // window is an alert, so that a screen reader speaks its labels as it opens, as for a message box.
     const QStringList expected{
         QStringLiteral("text|时|7"), QStringLiteral("text|分|5"), QStringLiteral("push button|添加闹钟|"),
         QStringLiteral("push button|设置|"), QStringLiteral("column header|闹钟|"), QStringLiteral("column header|备注|"),
-        QStringLiteral("cell|7:5|"), QStringLiteral("cell|起床|"), QStringLiteral("label|时间到！|"),
-        QStringLiteral("text|备注|起床"), QStringLiteral("push button|停止|")};
+        QStringLiteral("cell|7:5|"), QStringLiteral("cell|起床|"), QStringLiteral("alert message|闹钟1|"),
+        QStringLiteral("label|时间到！|"), QStringLiteral("text|备注|起床"), QStringLiteral("push button|停止|")};
     QStringList tree;
     const auto deadline = Clock::now() + 10s;
     do {

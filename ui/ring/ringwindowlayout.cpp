@@ -35,7 +35,7 @@ UnitLayout shakeTimer(UnitRef ref, ShakeMove move)
 WindowLayout build()
 {
     WindowLayout window{.id = id, .name = "RingWindow", .outerWidth = 355, .outerHeight = 236, .centred = true,
-                        .minimiseButton = false, .alwaysOnTop = true};
+                        .minimiseButton = false, .alwaysOnTop = true, .alert = true};
     window.units = {
         {.ref = 标签1, .type = UnitType::Label, .rect = {96, 8, 192, 64}, .text = "时间到！"_t,
          .font = Font{"黑体"_t, 48, false}},
