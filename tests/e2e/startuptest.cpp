@@ -4,7 +4,7 @@
 // runs, gone after the main window is closed or the program is ended from outside.
 
 #include "programfixture.h"
-#include "testsupport.h"
+#include "temporaryfolder.h"
 
 #include <QFile>
 #include <QImage>
@@ -70,8 +70,8 @@ TEST_F(StartAndExit, DefaultSoundFileLivesBesideTheProgramWhileItRuns)
 {
     ASSERT_NO_FATAL_FAILURE(startProgram(at(7, 4, 40)));
     const QString sound = m_program->folder() + QStringLiteral("/misc.mp3");
-    EXPECT_TRUE(soundtest::readFile(sound.toStdString())
-                == soundtest::readFile(TIKORA_SOURCE_DIR "/resources/alarm.mp3"))
+    EXPECT_TRUE(testsupport::readFile(sound.toStdString())
+                == testsupport::readFile(TIKORA_SOURCE_DIR "/resources/alarm.mp3"))
         << "misc.mp3 beside the program does not hold the built-in sound";
 
     m_desktop.closeWindow(m_main);

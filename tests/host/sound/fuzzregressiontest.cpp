@@ -23,7 +23,7 @@ TEST(FuzzRegressions, EveryKeptInputEndsQuietly)
         ++inputs;
         playFiles({Text::fromUtf8(entry.path().string())});
         // Only the player's idle worker is left once the pipeline has ended.
-        EXPECT_TRUE(soundtest::waitUntil([&] { return soundtest::threadCount() <= threads + 1; }, 5s))
+        EXPECT_TRUE(testsupport::waitUntil([&] { return soundtest::threadCount() <= threads + 1; }, 5s))
             << entry.path();
         stopAllSound();
     }

@@ -39,7 +39,7 @@ protected:
         unsetenv("ALSA_CONFIG_PATH");
     }
 
-    soundtest::TemporaryFolder m_folder;
+    testsupport::TemporaryFolder m_folder;
     const Text m_sound = Text::fromUtf8(m_folder.file("misc.mp3"));
     int m_threadsBefore = 0;
 };
@@ -52,7 +52,7 @@ TEST_F(NoDeviceTest, EndlessPlaybackEndsInSilenceWithinASecondWithoutSpinning)
     const auto start = std::chrono::steady_clock::now();
     EXPECT_LT(millisecondsFor([&] { playFiles(-1, {m_sound}); }), soundtest::kPromptMilliseconds);
     // Only the player's idle worker is left once the pipeline has given up.
-    EXPECT_TRUE(soundtest::waitUntil([&] { return soundtest::threadCount() <= m_threadsBefore + 1; }, 1s));
+    EXPECT_TRUE(testsupport::waitUntil([&] { return soundtest::threadCount() <= m_threadsBefore + 1; }, 1s));
     const auto ended = std::chrono::steady_clock::now() - start;
     std::this_thread::sleep_until(start + 1s);
     EXPECT_LT(soundtest::processCpuMilliseconds() - cpuBefore, 200.0);

@@ -11,9 +11,9 @@
 
 using namespace host::sound;
 using namespace std::chrono_literals;
-using soundtest::TemporaryFolder;
+using testsupport::TemporaryFolder;
 using soundtest::fileList;
-using soundtest::waitUntil;
+using testsupport::waitUntil;
 
 namespace {
 

@@ -36,7 +36,7 @@ protected:
     }
 
     soundtest::PlayerEntries m_entry;
-    soundtest::TemporaryFolder m_folder;
+    testsupport::TemporaryFolder m_folder;
     const std::string m_long = m_folder.write("long.mp3", soundtest::encodeMp3({.frames = 44100 * 2}));
     const std::string m_short = m_folder.write("short.mp3", soundtest::encodeMp3({.channels = 1, .frames = 1500}));
     int m_threadsBefore = 0;

@@ -44,7 +44,7 @@ protected:
         unsetenv("PULSE_SERVER");
     }
 
-    soundtest::TemporaryFolder m_folder;
+    testsupport::TemporaryFolder m_folder;
     const Text m_sound = Text::fromUtf8(m_folder.file("misc.mp3"));
     std::optional<soundtest::PulseServer> m_server;
 };
@@ -66,7 +66,7 @@ TEST_F(PulsePlaybackTest, BuiltInSoundIsHeardAndStopsWithin50Milliseconds)
         EXPECT_LT(requestTime, soundtest::kPromptMilliseconds);
 
         std::optional<Clock::time_point> heard;
-        ASSERT_TRUE(soundtest::waitUntil([&] { return (heard = recorder.firstLoud(played)).has_value(); },
+        ASSERT_TRUE(testsupport::waitUntil([&] { return (heard = recorder.firstLoud(played)).has_value(); },
                                          3s))
             << m_server->log();
 
@@ -104,13 +104,13 @@ TEST_F(PulsePlaybackTest, ServerGoingAwayMidSoundEndsItQuietlyAndTheNextRingIsHe
         MonitorRecorder recorder(m_server->address());
         const Clock::time_point played = Clock::now();
         playFiles(-1, {m_sound});
-        ASSERT_TRUE(soundtest::waitUntil([&] { return recorder.firstLoud(played).has_value(); }, 3s))
+        ASSERT_TRUE(testsupport::waitUntil([&] { return recorder.firstLoud(played).has_value(); }, 3s))
             << m_server->log();
         m_server->stop();
     }
     // The write fails, the endless count tries the next pass, which finds no
     // server: only the player's idle worker is left.
-    EXPECT_TRUE(soundtest::waitUntil([&] { return soundtest::threadCount() <= threadsBefore + 1; }, 3s));
+    EXPECT_TRUE(testsupport::waitUntil([&] { return soundtest::threadCount() <= threadsBefore + 1; }, 3s));
 
     m_server->start();
     ASSERT_TRUE(m_server->waitUntilReady(10s)) << m_server->log();
@@ -121,7 +121,7 @@ TEST_F(PulsePlaybackTest, ServerGoingAwayMidSoundEndsItQuietlyAndTheNextRingIsHe
         std::this_thread::sleep_for(1500ms);
         const Clock::time_point played = Clock::now();
         playFiles({m_sound});
-        EXPECT_TRUE(soundtest::waitUntil([&] { return recorder.firstLoud(played).has_value(); }, 3s))
+        EXPECT_TRUE(testsupport::waitUntil([&] { return recorder.firstLoud(played).has_value(); }, 3s))
             << m_server->log();
         stopAllSound();
     }

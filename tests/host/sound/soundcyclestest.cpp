@@ -86,7 +86,7 @@ protected:
     {
         const int before = opensTried;
         playFiles(-1, {m_sound});
-        soundtest::waitUntil([&] { return opensTried > before; }, 2s);
+        testsupport::waitUntil([&] { return opensTried > before; }, 2s);
         stopAllSound();
     }
 
@@ -95,7 +95,7 @@ protected:
     {
         // A failure just before (another test's) makes the output wait a moment.
         if (heard) {
-            ASSERT_TRUE(soundtest::waitUntil([&] {
+            ASSERT_TRUE(testsupport::waitUntil([&] {
                 const int opened = opensSucceeded;
                 cycle();
                 return opensSucceeded > opened;
@@ -126,7 +126,7 @@ protected:
         EXPECT_LT(after.process.heapBytes - before.process.heapBytes, 64 * 1024);
     }
 
-    soundtest::TemporaryFolder m_folder;
+    testsupport::TemporaryFolder m_folder;
     const Text m_sound = Text::fromUtf8(m_folder.file("misc.mp3"));
     const int m_threads = soundtest::threadCount();
 };

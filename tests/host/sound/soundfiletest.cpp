@@ -11,7 +11,7 @@
 #include <vector>
 
 using host::sound::SoundFile;
-using soundtest::TemporaryFolder;
+using testsupport::TemporaryFolder;
 
 namespace {
 

@@ -20,9 +20,9 @@ using namespace host;
 using resources::builtInSound;
 using namespace std::chrono_literals;
 using host::sound::CaptureLog;
-using soundtest::TemporaryFolder;
+using testsupport::TemporaryFolder;
 using soundtest::millisecondsFor;
-using soundtest::waitUntil;
+using testsupport::waitUntil;
 
 namespace {
 
@@ -302,7 +302,7 @@ TEST(WriteBytesToFile, WritesExactlyTheBuiltInSound)
     TemporaryFolder folder;
     const std::string file = folder.write("misc.mp3", std::string(1 << 20, 'x'));
     EXPECT_TRUE(writeBytesToFile(Text::fromUtf8(file), {builtInSound()}));
-    EXPECT_EQ(soundtest::readFile(file), builtInSound().data);
+    EXPECT_EQ(testsupport::readFile(file), builtInSound().data);
 }
 
 TEST(WriteBytesToFile, WritesArraysInOrderInAPathOfAnyScript)
@@ -310,7 +310,7 @@ TEST(WriteBytesToFile, WritesArraysInOrderInAPathOfAnyScript)
     TemporaryFolder folder;
     const std::string file = folder.file("闹钟 ✓.mp3");
     EXPECT_TRUE(writeBytesToFile(Text::fromUtf8(file), {Bytes {"ab"}, Bytes {}, Bytes {std::string("c\0d", 3)}}));
-    EXPECT_EQ(soundtest::readFile(file), std::string("abc\0d", 5));
+    EXPECT_EQ(testsupport::readFile(file), std::string("abc\0d", 5));
 }
 
 TEST(WriteBytesToFile, UnwritablePlacesAreFalse)

@@ -108,7 +108,7 @@ protected:
     }
 
     CaptureLog m_log;
-    soundtest::TemporaryFolder m_folder;
+    testsupport::TemporaryFolder m_folder;
 };
 
 } // namespace

@@ -15,27 +15,6 @@
 
 namespace soundtest {
 
-TemporaryFolder::TemporaryFolder()
-{
-    char pattern[] = "/tmp/tikora-sound-XXXXXX";
-    if (!mkdtemp(pattern))
-        throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
-}
-
-TemporaryFolder::~TemporaryFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
-
-std::string TemporaryFolder::write(const std::string& name, const std::string& bytes) const
-{
-    const std::string path = file(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
-
 StandardErrorCapture::StandardErrorCapture()
 {
     std::fflush(stderr);
@@ -55,7 +34,7 @@ StandardErrorCapture::~StandardErrorCapture()
 std::string StandardErrorCapture::text() const
 {
     std::fflush(stderr);
-    return readFile(m_folder.file("stderr"));
+    return testsupport::readFile(m_folder.file("stderr"));
 }
 
 long peakMemoryKilobytes()
@@ -63,14 +42,6 @@ long peakMemoryKilobytes()
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 int threadCount()
@@ -92,18 +63,7 @@ int threadCount()
 
 bool threadsSettleAt(int count, std::chrono::milliseconds timeout)
 {
-    return waitUntil([count] { return threadCount() <= count; }, timeout);
-}
-
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
-{
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
+    return testsupport::waitUntil([count] { return threadCount() <= count; }, timeout);
 }
 
 double millisecondsFor(const std::function<void()>& call)

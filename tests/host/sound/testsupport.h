@@ -1,33 +1,16 @@
 #pragma once
 
-// Helpers of the sound tests: temporary files, waiting, and counting the
-// process's threads (the player's worker and pipeline threads show there).
+// Helpers of the sound tests: what the process printed, read, used and ran
+// (the player's worker and pipeline threads show among its threads).
+
+#include "temporaryfolder.h"
+#include "waiting.h"
 
 #include <chrono>
 #include <functional>
 #include <string>
 
 namespace soundtest {
-
-/// A folder under /tmp removed with everything in it when the object goes.
-class TemporaryFolder final
-{
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-    /// The folder's path.
-    const std::string& path() const { return m_path; }
-    /// path()/name, written with bytes.
-    std::string write(const std::string& name, const std::string& bytes) const;
-    /// path()/name, not created.
-    std::string file(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
 
 /// Sends what the process writes to standard error into a file for as long
 /// as it lives, so that a test can tell that nothing was printed.
@@ -43,15 +26,12 @@ public:
     std::string text() const;
 
 private:
-    TemporaryFolder m_folder;
+    testsupport::TemporaryFolder m_folder;
     int m_saved = -1;
 };
 
 /// Peak resident memory of the process so far, in kilobytes.
 long peakMemoryKilobytes();
-
-/// The file's bytes (empty when it cannot be read).
-std::string readFile(const std::string& path);
 
 /// Threads of this process right now.
 int threadCount();
@@ -59,9 +39,6 @@ int threadCount();
 /// Waits until the process has count threads (or fewer): a joined thread may
 /// stay listed by the kernel for a moment after the join has returned.
 bool threadsSettleAt(int count, std::chrono::milliseconds timeout = std::chrono::milliseconds(500));
-
-/// Polls condition every few milliseconds until it holds or timeout passes.
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
 
 /// Milliseconds that call took.
 double millisecondsFor(const std::function<void()>& call);

@@ -3,7 +3,8 @@
 // A private PulseAudio for tests: its own folder, its own socket, one null
 // sink, started and stopped by the test, touching nothing of the machine's.
 
-#include <sys/types.h>
+#include "processgroup.h"
+#include "temporaryfolder.h"
 
 #include <chrono>
 #include <cstdint>
@@ -41,9 +42,9 @@ public:
     std::string log() const;
 
 private:
-    std::string m_folder;
+    testsupport::TemporaryFolder m_folder;
     std::string m_socket;
-    pid_t m_pid = -1;
+    std::optional<testsupport::ProcessGroup> m_daemon;
 };
 
 /// Records the null sink's monitor with parec at low latency, noting for every
@@ -78,8 +79,7 @@ public:
 private:
     void readPieces();
 
-    pid_t m_pid = -1;
-    int m_output = -1;
+    testsupport::ProcessGroup m_parec;
     mutable std::mutex m_mutex;
     std::vector<Piece> m_pieces;
     std::thread m_reader;

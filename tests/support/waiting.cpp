@@ -1,0 +1,37 @@
+#include "waiting.h"
+
+#include <thread>
+
+namespace testsupport {
+namespace {
+
+void sleepBriefly()
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+}
+
+std::function<void()>& waitStep()
+{
+    static std::function<void()> step = sleepBriefly;
+    return step;
+}
+
+} // namespace
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return condition();
+        waitStep()();
+    }
+    return true;
+}
+
+void setWaitStep(std::function<void()> step)
+{
+    waitStep() = step ? std::move(step) : std::function<void()>(sleepBriefly);
+}
+
+} // namespace testsupport
