@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <random>
 #include <string>
 
 namespace host {
@@ -125,6 +126,20 @@ bool mayReplace(const std::string& fileSystemPath)
     return S_ISREG(status.st_mode) || S_ISLNK(status.st_mode);
 }
 
+// A new file beside the target under a name nobody else has, made as open()
+// makes any new file, 0666 less the umask: a user whose umask keeps files
+// private gets a private sound file too.
+sound::FileDescriptor createTemporary(const std::string& folder, std::string& name)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + ".tikora-" + std::to_string(std::random_device {}());
+        sound::FileDescriptor file(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (file.isOpen() || errno != EEXIST)
+            return file;
+    }
+    return sound::FileDescriptor();
+}
+
 // The bytes go to a new file of the program's own beside the target, which
 // then replaces the target's name in one step: a link there is replaced, not
 // followed, and no reader ever sees a half-written file.
@@ -139,15 +154,13 @@ bool writePieces(const Text& path, const std::vector<std::string_view>& pieces)
     }
     const std::size_t slash = fileSystemPath.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : fileSystemPath.substr(0, slash + 1);
-    std::string temporary = folder + ".tikora-XXXXXX";
-    sound::FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    std::string temporary;
+    sound::FileDescriptor file = createTemporary(folder, temporary);
     if (!file.isOpen()) {
         qCInfo(lcSound) << "cannot write in the folder of" << fileSystemPath.c_str() << ":" << std::strerror(errno);
         return false;
     }
-    // mkostemp makes the file private to its owner; the sound file is an
-    // ordinary file that anyone may read.
-    bool written = ::fchmod(file.get(), 0644) == 0;
+    bool written = true;
     for (const std::string_view piece : pieces)
         written = written && file.writeAll(piece.data(), piece.size());
     written = file.close() && written;

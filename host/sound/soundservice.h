@@ -39,7 +39,8 @@ void stopAllSound();
 /// Puts a file holding the arrays' bytes, in order, at path: written under a
 /// new name in the same folder, then renamed over path, so a link at path is
 /// replaced rather than written through and no half-written file is ever
-/// seen there. False for an empty path, a path that names a folder, FIFO or
+/// seen there. The file gets the mode any new file gets (0666 less the
+/// umask). False for an empty path, a path that names a folder, FIFO or
 /// device, or any failure to write or rename (path then stays as it was).
 bool writeBytesToFile(const Text& path, const std::vector<Bytes>& arrays);
 /// The same for bytes the caller holds elsewhere, written without a copy.

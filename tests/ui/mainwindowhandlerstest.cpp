@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include <sys/stat.h>
+
 using namespace host;
 using namespace MainWindow;
 using AlarmTable::AlarmColumn;
@@ -183,8 +185,11 @@ TEST_F(MainWindowHandlers, DefaultSoundFileLastsAsLongAsTheWindow)
     notes.close();
     ASSERT_TRUE(notes.link(file.fileName()));
 
+    const mode_t umaskBefore = ::umask(077);  // a user who keeps new files private
     ASSERT_TRUE(loadWindow(MainWindow::id));
+    ::umask(umaskBefore);
     EXPECT_FALSE(QFileInfo(file).isSymLink());
+    EXPECT_FALSE(file.permissions() & (QFile::ReadGroup | QFile::ReadOther));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().toStdString() == resources::builtInSound().data);
     file.close();
