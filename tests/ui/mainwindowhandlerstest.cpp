@@ -197,4 +197,14 @@ TEST_F(MainWindowHandlers, DefaultSoundFileLastsAsLongAsTheWindow)
     EXPECT_FALSE(file.exists());
     ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
     EXPECT_EQ(notes.readAll(), "mine");
+
+    // Only its own files go: a FIFO at the name stays, and so does another's
+    // file put in place of the user's copy that the sound then went to.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file.fileName()), 0600), 0);
+    ASSERT_TRUE(loadWindow(MainWindow::id));
+    const QString copy = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/tikora/misc.mp3";
+    ASSERT_TRUE(notes.copy(copy + "~") && QFile::remove(copy) && QFile::rename(copy + "~", copy));
+    closeWindow(MainWindow::id, CloseMode::Immediate);
+    EXPECT_TRUE(QFileInfo::exists(file.fileName()) && QFile::exists(copy));
+    QFile::remove(file.fileName());
 }
