@@ -19,14 +19,17 @@ host::Text homeFile();
 /// home file, or the per-user copy when the home file cannot be written.
 /// Empty only when neither can.
 host::Text write();
-/// Removes the home file and the per-user copy.
+/// Removes the home file and the per-user copy, each only while it is still
+/// the file write() last put there: a FIFO, a folder or another's file found
+/// at that name stays.
 void remove();
 /// From now on, when the program is ended from outside (SIGTERM: a logout or
 /// `kill`; SIGINT: Ctrl+C in its terminal; SIGHUP: its terminal closed), the
 /// two files are removed as remove() does, and the program then ends as that
-/// signal ends it. A signal the program was started ignoring stays ignored.
+/// signal ends it; a signal that comes while write() writes waits until the
+/// file is in place. A signal the program was started ignoring stays ignored.
 /// Call once, from the user-interface thread, after entering the program's
-/// folder.
+/// folder; write() must then be called from that thread only.
 void removeOnTermination();
 
 } // namespace DefaultSound

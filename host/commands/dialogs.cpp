@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -83,6 +84,23 @@ protected:
     }
 };
 
+// Shows a dialog and waits in a nested loop until it is answered (or gone),
+// as exec() does, except that hiding the dialog does not end the wait:
+// hideAllWindows() puts every window out of sight for a while, a question
+// left open included, and showHiddenWindows() brings it back still waiting.
+// Modality is the caller's to set.
+int waitForAnswer(QDialog& dialog)
+{
+    const QPointer<QDialog> alive(&dialog);
+    QEventLoop loop;
+    QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
+    dialog.setResult(0);
+    dialog.show();
+    loop.exec(QEventLoop::DialogExec);
+    return alive ? dialog.result() : QDialog::Rejected;
+}
+
 // A dialog's filter property holds pairs of a description and its patterns,
 // all separated by bars: "音乐文件(*.mp3)|*.mp3|所有文件|*.*", patterns split by
 // ";". Qt wants each pair as one name filter, "description (pattern pattern)".
@@ -119,9 +137,13 @@ public:
         if (m_pathMustExist && !files.isEmpty()) {
             const QFileInfo file(files.first());
             if (!file.isDir() && !file.absoluteDir().exists()) {
-                QMessageBox::warning(this, windowTitle(),
-                                     QString::fromUtf8("路径不存在。\n请检查路径是否正确。") + QLatin1String("\n\n") +
-                                         QDir::toNativeSeparators(file.absolutePath()));
+                QMessageBox warning(QMessageBox::Warning, windowTitle(),
+                                    QString::fromUtf8("路径不存在。\n请检查路径是否正确。") + QLatin1String("\n\n") +
+                                        QDir::toNativeSeparators(file.absolutePath()),
+                                    QMessageBox::Ok, this);
+                warning.setWindowModality(Qt::ApplicationModal);
+                detail::stampWindowOrder(&warning);
+                waitForAnswer(warning);
                 return;
             }
         }
@@ -227,12 +249,12 @@ std::int32_t messageBox(const Value& message, std::int32_t flags, const std::opt
     }
 
     // A message box has no owner: it blocks input to every window of the
-    // program that is open now, while the nested loop of exec() keeps
-    // delivering events. A window loaded in dialog mode meanwhile (an alarm
-    // ringing) is modal too and, being newer, takes the input until it closes.
+    // program that is open now, while its nested loop keeps delivering
+    // events. A window loaded in dialog mode meanwhile (an alarm ringing) is
+    // modal too and, being newer, takes the input until it closes.
     box.setWindowModality(Qt::ApplicationModal);
     detail::stampWindowOrder(&box);
-    box.exec();
+    waitForAnswer(box);
 
     const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
     const auto chosen = std::find_if(buttons.begin(), buttons.end(),
@@ -258,7 +280,7 @@ bool openDialog(UnitRef dialog)
     setUpFromProperties(fileDialog, dialog);
 
     detail::stampWindowOrder(&fileDialog);
-    const bool accepted = fileDialog.exec() == QDialog::Accepted && owned && isLoaded(dialog.window);
+    const bool accepted = waitForAnswer(fileDialog) == QDialog::Accepted && owned && isLoaded(dialog.window);
     const QStringList chosen = accepted ? fileDialog.selectedFiles() : QStringList();
     delete owned.data();
     if (chosen.isEmpty())

@@ -7,7 +7,8 @@ namespace host {
 
 /// Hides every window of the program that is on screen: the loaded windows
 /// and the message boxes and file dialogs open over them. Loaded windows
-/// read as not visible until showHiddenWindows().
+/// read as not visible until showHiddenWindows(); a box or file dialog keeps
+/// waiting for its answer meanwhile.
 void hideAllWindows();
 
 /// Shows again the windows the last hideAllWindows() hid that still exist,

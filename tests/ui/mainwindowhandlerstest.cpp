@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include <sys/stat.h>
+
 using namespace host;
 using namespace MainWindow;
 using AlarmTable::AlarmColumn;
@@ -183,8 +185,11 @@ TEST_F(MainWindowHandlers, DefaultSoundFileLastsAsLongAsTheWindow)
     notes.close();
     ASSERT_TRUE(notes.link(file.fileName()));
 
+    const mode_t umaskBefore = ::umask(077);  // a user who keeps new files private
     ASSERT_TRUE(loadWindow(MainWindow::id));
+    ::umask(umaskBefore);
     EXPECT_FALSE(QFileInfo(file).isSymLink());
+    EXPECT_FALSE(file.permissions() & (QFile::ReadGroup | QFile::ReadOther));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().toStdString() == resources::builtInSound().data);
     file.close();
@@ -192,4 +197,14 @@ TEST_F(MainWindowHandlers, DefaultSoundFileLastsAsLongAsTheWindow)
     EXPECT_FALSE(file.exists());
     ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
     EXPECT_EQ(notes.readAll(), "mine");
+
+    // Only its own files go: a FIFO at the name stays, and so does another's
+    // file put in place of the user's copy that the sound then went to.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file.fileName()), 0600), 0);
+    ASSERT_TRUE(loadWindow(MainWindow::id));
+    const QString copy = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/tikora/misc.mp3";
+    ASSERT_TRUE(notes.copy(copy + "~") && QFile::remove(copy) && QFile::rename(copy + "~", copy));
+    closeWindow(MainWindow::id, CloseMode::Immediate);
+    EXPECT_TRUE(QFileInfo::exists(file.fileName()) && QFile::exists(copy));
+    QFile::remove(file.fileName());
 }

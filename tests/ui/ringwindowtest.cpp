@@ -6,6 +6,7 @@
 #include "host/sound/soundservice.h"
 #include "modalwatch.h"
 #include "testwindows.h"
+#include "ui/main/mainwindowhandlers.h"
 #include "ui/main/mainwindowlayout.h"
 #include "ui/main/settingswindowlayout.h"
 #include "ui/ring/ringwindowhandlers.h"
@@ -146,26 +147,35 @@ TEST_F(Ringing, SnoozeHidesEveryWindowForFiveMinutesThenSoundsTheDefault)
 {
     addAlarm("7:5", fields("开启", ownMusic().c_str()));
     ASSERT_TRUE(loadWindow(SettingsWindow::id));  // left open under the ringing
-    ring();
-    ASSERT_TRUE(waitForSegments(1));
     bool hiddenWhileAsleep = false;
     m_duringSleep = [&] {
         const QWidgetList windows = QApplication::topLevelWidgets();
         hiddenWhileAsleep = !visible(RingWindow::window) && !visible(MainWindow::window) &&
                             std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
     };
-    ModalWatch boxes(QMessageBox::Ok);
+    std::unique_ptr<ModalWatch> boxes;
+    // It rings over the delete question, which must outlast the snooze.
+    RingWatch watch([&] {
+        EXPECT_TRUE(waitForSegments(1));
+        boxes = std::make_unique<ModalWatch>(QMessageBox::Ok);
+        drive::click(RingWindow::按钮2);
+        EXPECT_TRUE(visible(RingWindow::window) && visible(MainWindow::window) && visible(SettingsWindow::window));
+        EXPECT_TRUE(waitForSegments(2));  // the default sound, before it is stopped
+        drive::click(RingWindow::按钮1);
+    });
+    setTime(7, 5);
+    MainWindow::clockTick();
+    AlarmTable::setSelectedRow(0);
+    MainWindow::deleteAlarmChosen();
 
-    drive::click(RingWindow::按钮2);
-
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, QString("5分钟后再看得见！"));
-    EXPECT_EQ(boxes.shown()[0].title, QString("信息："));
+    // Once the ringing stops the question waits again, and its OK deletes.
+    EXPECT_TRUE(column(AlarmTable::AlarmColumn::RingTime).empty());
+    ASSERT_EQ(boxes ? boxes->shown().size() : 0u, 2u);
+    EXPECT_EQ(boxes->shown()[0].text, QString("5分钟后再看得见！"));
+    EXPECT_EQ(boxes->shown()[0].title, QString("信息："));
     EXPECT_EQ(m_sleeps, std::vector<std::chrono::milliseconds>{std::chrono::minutes(5)});
     EXPECT_TRUE(hiddenWhileAsleep);
-    for (UnitRef window : {RingWindow::window, MainWindow::window, SettingsWindow::window})
-        EXPECT_TRUE(visible(window));
-    EXPECT_TRUE(isLoaded(RingWindow::id));
+    EXPECT_EQ(boxes->shown()[1].text, QString("将会删除此闹钟。"));
     ASSERT_TRUE(waitForSegments(2));
     EXPECT_TRUE(isOwnMusic(sound().segments()[0]));
     EXPECT_TRUE(isBuiltInSound(sound().segments()[1]));
