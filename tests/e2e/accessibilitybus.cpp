@@ -1,6 +1,6 @@
 #include "accessibilitybus.h"
 
-#include "programrun.h"
+#include "desktopsession.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -156,18 +156,22 @@ AccessibilityBus::AccessibilityBus()
         m_application = std::make_unique<QCoreApplication>(argc, argv);
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
-    m_sessionBus.setProcessEnvironment(environment);
-    startProcessGroup(m_sessionBus, QStringLiteral("dbus-daemon"),
-                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
-    if (!m_sessionBus.waitForReadyRead(5000)) {
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(m_runtime.path()));
+    m_sessionBus = std::make_unique<testsupport::ProcessGroup>(
+        commandOf(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                  QStringLiteral("--print-address")}),
+        testsupport::ProcessGroup::Options{.environment = environmentOf(environment),
+                                           .output = testsupport::ProcessGroup::Output::Captured});
+    const auto address = m_sessionBus->readLine(std::chrono::seconds(5));
+    if (!address) {
         m_failure = QStringLiteral("dbus-daemon did not start (tools/install-deps.sh test)");
         return;
     }
-    m_sessionAddress = QString::fromUtf8(m_sessionBus.readLine()).trimmed();
+    m_sessionAddress = QString::fromStdString(*address).trimmed();
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionAddress);
-    m_launcher.setProcessEnvironment(environment);
-    startProcessGroup(m_launcher, QStringLiteral("/usr/libexec/at-spi-bus-launcher"), {QStringLiteral("--launch-immediately")});
+    m_launcher = std::make_unique<testsupport::ProcessGroup>(
+        commandOf(QStringLiteral("/usr/libexec/at-spi-bus-launcher"), {QStringLiteral("--launch-immediately")}),
+        testsupport::ProcessGroup::Options{.environment = environmentOf(environment)});
 
     // The launcher names the accessibility bus on the session bus once it is up.
     const QDBusConnection session = QDBusConnection::connectToBus(m_sessionAddress, QStringLiteral("a11y-session"));
@@ -191,15 +195,15 @@ AccessibilityBus::~AccessibilityBus()
     m_focusListener.reset();
     QDBusConnection::disconnectFromBus(QStringLiteral("a11y-session"));
     QDBusConnection::disconnectFromBus(QStringLiteral("a11y"));
-    stopProcessGroup(m_launcher);
-    stopProcessGroup(m_sessionBus);
+    m_launcher.reset();
+    m_sessionBus.reset();
 }
 
 QProcessEnvironment AccessibilityBus::environment() const
 {
     QProcessEnvironment environment;
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_sessionAddress);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(m_runtime.path()));
     // What a desktop's accessibility switch turns on for Qt programs.
     environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
     return environment;

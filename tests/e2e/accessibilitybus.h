@@ -6,11 +6,12 @@
 // way a screen reader does, over D-Bus. It listens for focus events as a
 // screen reader does, which is how it learns of popup menus.
 
+#include "processgroup.h"
+#include "temporaryfolder.h"
+
 #include <QCoreApplication>
-#include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -55,9 +56,9 @@ private:
     // Focus events reach this process through an event loop, which needs an application object.
     std::unique_ptr<QCoreApplication> m_application;
     std::unique_ptr<FocusListener> m_focusListener;
-    QTemporaryDir m_runtime;
-    QProcess m_sessionBus;
-    QProcess m_launcher;
+    testsupport::TemporaryFolder m_runtime;
+    std::unique_ptr<testsupport::ProcessGroup> m_sessionBus;
+    std::unique_ptr<testsupport::ProcessGroup> m_launcher;
     QString m_sessionAddress;
     QString m_address;
     QString m_failure;

@@ -12,17 +12,6 @@
 
 namespace {
 
-void stop(QProcess* process)
-{
-    if (!process || process->state() == QProcess::NotRunning)
-        return;
-    process->terminate();
-    if (!process->waitForFinished(5000)) {
-        process->kill();
-        process->waitForFinished(3000);
-    }
-}
-
 QString id(unsigned long window)
 {
     return QString::number(window);
@@ -36,27 +25,37 @@ int number(const QString& text, const QString& pattern)
 
 } // namespace
 
+std::vector<std::string> commandOf(const QString& program, const QStringList& arguments)
+{
+    std::vector<std::string> command{program.toStdString()};
+    for (const QString& argument : arguments)
+        command.push_back(argument.toStdString());
+    return command;
+}
+
+std::vector<std::string> environmentOf(const QProcessEnvironment& environment)
+{
+    std::vector<std::string> variables;
+    for (const QString& variable : environment.toStringList())
+        variables.push_back(variable.toStdString());
+    return variables;
+}
+
 DesktopSession::DesktopSession()
 {
-    m_desktop = std::make_unique<QProcess>();
-    m_desktop->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_desktop->start(QStringLiteral(TIKORA_DESKTOP_SCRIPT), {});
-    QDeadlineTimer deadline(30000);
-    while (!m_desktop->canReadLine() && !deadline.hasExpired()) {
-        if (!m_desktop->waitForReadyRead(int(deadline.remainingTime())) && m_desktop->state() == QProcess::NotRunning)
-            break;
-    }
-    if (m_desktop->canReadLine())
-        m_display = QString::fromUtf8(m_desktop->readLine()).trimmed();
+    m_desktop = std::make_unique<testsupport::ProcessGroup>(
+        commandOf(QStringLiteral(TIKORA_DESKTOP_SCRIPT)),
+        testsupport::ProcessGroup::Options{.output = testsupport::ProcessGroup::Output::Captured});
+    if (const auto line = m_desktop->readLine(std::chrono::seconds(30)))
+        m_display = QString::fromStdString(*line).trimmed();
     if (m_display.isEmpty())
         m_failure = QStringLiteral("tools/desktop.sh gave no display");
 }
 
 DesktopSession::~DesktopSession()
 {
-    for (auto& program : m_programs)
-        stop(program.get());
-    stop(m_desktop.get());
+    m_programs.clear();
+    m_desktop.reset();
 }
 
 QProcessEnvironment DesktopSession::environment() const
@@ -69,31 +68,25 @@ QProcessEnvironment DesktopSession::environment() const
     return environment;
 }
 
-QProcess* DesktopSession::start(const QString& program, const QStringList& arguments, const QProcessEnvironment& extra)
+testsupport::ProcessGroup* DesktopSession::start(const QString& program, const QStringList& arguments,
+                                                 const QProcessEnvironment& extra)
 {
-    auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = this->environment();
     for (const QString& key : extra.keys())
         environment.insert(key, extra.value(key));
-    process->setProcessEnvironment(environment);
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->start(program, arguments);
-    process->waitForStarted(5000);
-    m_programs.push_back(std::move(process));
+    m_programs.push_back(std::make_unique<testsupport::ProcessGroup>(
+        commandOf(program, arguments), testsupport::ProcessGroup::Options{.environment = environmentOf(environment)}));
     return m_programs.back().get();
 }
 
 QString DesktopSession::run(const QString& program, const QStringList& arguments, int timeoutMs) const
 {
-    QProcess process;
-    process.setProcessEnvironment(environment());
-    process.start(program, arguments);
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
+    std::string output;
+    const auto ended = testsupport::runToEnd(
+        commandOf(program, arguments), output, std::chrono::milliseconds(timeoutMs),
+        {.environment = environmentOf(environment()), .output = testsupport::ProcessGroup::Output::Captured,
+         .errorFile = "/dev/null"});
+    return ended ? QString::fromStdString(output) : QString();
 }
 
 unsigned long DesktopSession::waitForWindow(const QString& title, int timeoutMs) const
@@ -260,11 +253,10 @@ void DesktopSession::serveClipboard(const QString& text) const
 {
     // xclip serves the text until a program takes the clipboard over, and is
     // ended with the session.
-    QProcess* holder = const_cast<DesktopSession*>(this)->start(
-        QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    holder->write(text.toUtf8());
-    holder->waitForBytesWritten(2000);
-    holder->closeWriteChannel();
+    static int served = 0;
+    const std::string file = m_files.write("clipboard" + std::to_string(++served), text.toStdString());
+    const_cast<DesktopSession*>(this)->start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
+                                                                        QStringLiteral("clipboard"), QString::fromStdString(file)});
     QThread::msleep(150);
 }
 
@@ -293,8 +285,7 @@ QString DesktopSession::copyText(unsigned long window, int x, int y, const QStri
 
 bool DesktopSession::screenshot(const QString& path) const
 {
-    QProcess process;
-    process.setProcessEnvironment(environment());
-    process.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
-    return process.waitForFinished(10000) && process.exitCode() == 0;
+    std::string output;
+    return testsupport::runToEnd(commandOf(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path}),
+                                 output, std::chrono::seconds(10), {.environment = environmentOf(environment())}) == 0;
 }

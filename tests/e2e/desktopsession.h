@@ -5,9 +5,12 @@
 // look as a user would, through xdotool, xprop, xwininfo, wmctrl, xclip and
 // import. Everything started here is stopped by the destructor.
 
+#include "processgroup.h"
+#include "temporaryfolder.h"
+
 #include <QImage>
 #include <QList>
-#include <QProcess>
+#include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -33,8 +36,8 @@ public:
     QProcessEnvironment environment() const;
 
     /// Starts a program on the desktop; it is ended when the session ends.
-    QProcess* start(const QString& program, const QStringList& arguments = {},
-                    const QProcessEnvironment& extra = QProcessEnvironment());
+    testsupport::ProcessGroup* start(const QString& program, const QStringList& arguments = {},
+                                     const QProcessEnvironment& extra = QProcessEnvironment());
     /// Runs a command on the desktop to its end and returns what it printed.
     QString run(const QString& program, const QStringList& arguments, int timeoutMs = 10000) const;
 
@@ -82,6 +85,11 @@ private:
 
     QString m_display;
     QString m_failure;
-    std::unique_ptr<QProcess> m_desktop;
-    std::vector<std::unique_ptr<QProcess>> m_programs;
+    std::unique_ptr<testsupport::ProcessGroup> m_desktop;
+    std::vector<std::unique_ptr<testsupport::ProcessGroup>> m_programs;
+    testsupport::TemporaryFolder m_files;  // the texts put in the clipboard
 };
+
+/// A command and an environment as the process-group launcher takes them.
+std::vector<std::string> commandOf(const QString& program, const QStringList& arguments = {});
+std::vector<std::string> environmentOf(const QProcessEnvironment& environment);

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 
 #ifndef TIKORA_BUILD_DIR
 #error "TIKORA_BUILD_DIR must name the build tree to install from"
@@ -21,12 +20,7 @@ namespace {
 /// Runs a command to its end, keeping what it wrote; whether it ended with code 0.
 bool run(const QStringList& command, std::string& output)
 {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(command.first(), command.mid(1));
-    const bool ended = process.waitForFinished(120000);
-    output = process.readAll().toStdString();
-    return ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return testsupport::runToEnd(commandOf(command.first(), command.mid(1)), output) == 0;
 }
 
 class Installed : public ProgramTest, public ::testing::WithParamInterface<const char*>
@@ -38,7 +32,7 @@ protected:
         if (GetParam() == QLatin1String("DebianPackage"))
             return unpackPackage();
         std::string out;
-        ASSERT_TRUE(run({"cmake", "--install", TIKORA_BUILD_DIR, "--prefix", m_prefix.path()}, out)) << out;
+        ASSERT_TRUE(run({"cmake", "--install", TIKORA_BUILD_DIR, "--prefix", m_root}, out)) << out;
     }
 
     /// Makes the Debian package, checks its dependencies and lintian's verdict, and unpacks it into the prefix.
@@ -47,22 +41,23 @@ protected:
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
         GTEST_SKIP() << "packages are made from plain builds, which the plain suite checks";
 #endif
-        QTemporaryDir debs;
+        const testsupport::TemporaryFolder debs;
+        const QString debFolder = QString::fromStdString(debs.path());
         std::string out;
-        ASSERT_TRUE(run({"cpack", "--config", TIKORA_BUILD_DIR "/CPackConfig.cmake", "-B", debs.path()}, out)) << out;
-        const QString package = debs.filePath(QDir(debs.path()).entryList({"tikora_1.0_*.deb"}).value(0));
+        ASSERT_TRUE(run({"cpack", "--config", TIKORA_BUILD_DIR "/CPackConfig.cmake", "-B", debFolder}, out)) << out;
+        const QString package = debFolder + u'/' + QDir(debFolder).entryList({"tikora_1.0_*.deb"}).value(0);
         ASSERT_TRUE(run({"dpkg-deb", "--field", package, "Depends"}, out)) << out;
         for (const char* name : {"libqt6widgets6", "libmpg123-0", "mpg123", "fonts-noto-cjk", "qt6-translations-l10n"})
             EXPECT_THAT(out, ::testing::ContainsRegex(std::string("(^| )") + name + "[ ,\n]"));
         EXPECT_TRUE(run({"lintian", "--fail-on", "error", package}, out)) << out;
-        ASSERT_TRUE(run({"dpkg-deb", "-x", package, m_prefix.path()}, out)) << out;
-        m_root = m_prefix.filePath("usr");
+        ASSERT_TRUE(run({"dpkg-deb", "-x", package, m_root}, out)) << out;
+        m_root += QStringLiteral("/usr");
     }
 
     QString installed(const QString& path) const { return m_root + u'/' + path; }
 
-    QTemporaryDir m_prefix;
-    QString m_root = m_prefix.path();
+    const testsupport::TemporaryFolder m_prefix;
+    QString m_root = QString::fromStdString(m_prefix.path());
 };
 
 INSTANTIATE_TEST_SUITE_P(From, Installed, ::testing::Values("CMakeInstall", "DebianPackage"),
@@ -93,13 +88,13 @@ TEST_P(Installed, AlarmRingsWithTheBuiltInSoundFromAReadOnlyPrefix)
     // A mount namespace of its own makes the prefix read-only for the program
     // alone, even for root, who ignores permission bits.
     const QString prefix = m_root;
-    QTemporaryDir runtime;
+    const testsupport::TemporaryFolder runtime;
     ProgramRun::Options options;
     options.command = {QStringLiteral("unshare"), QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
                        QStringLiteral("mount --bind \"$0\" \"$0\" && mount -o remount,bind,ro \"$0\" && "
                                       "exec \"$0/bin/tikora\""),
                        prefix};
-    options.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    options.environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime.path()));
     ASSERT_NO_FATAL_FAILURE(startWithAlarm(at(7, 4, 50), {"7", "5"}, options));
     const auto added = Clock::now();
     ASSERT_NE(waitForRinging(), 0UL) << "no ringing window at 07:05";

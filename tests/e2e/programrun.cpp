@@ -6,9 +6,7 @@
 #include <QFile>
 #include <QThread>
 
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <cstdio>
 
 #ifndef TIKORA_BINARY
 #error "TIKORA_BINARY must name the program under test"
@@ -21,7 +19,7 @@ ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer
                        const Options& options)
     : m_speed(options.speed)
 {
-    const QString binary = m_folder.filePath(QStringLiteral("tikora"));
+    const QString binary = QString::fromStdString(m_folder.file("tikora"));
     QFile::copy(QStringLiteral(TIKORA_BINARY), binary);
     QFile::setPermissions(binary, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
@@ -30,7 +28,7 @@ ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer
     // own variable would take precedence over the file, so the library is
     // preloaded directly. Monotonic time, which Qt's timers run on, stays
     // real unless everything is to go faster.
-    m_clockFile = m_folder.filePath(QStringLiteral("clock"));
+    m_clockFile = QString::fromStdString(m_folder.file("clock"));
     m_offsetSeconds = QDateTime::currentDateTime().secsTo(fakeNow);
     writeClock();
     QProcessEnvironment environment = desktop.environment();
@@ -46,14 +44,10 @@ ProgramRun::ProgramRun(const DesktopSession& desktop, const QString& pulseServer
     for (const QString& key : options.unset)
         environment.remove(key);
 
-    m_process.setProcessEnvironment(environment);
-    m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-    m_process.setWorkingDirectory(QStringLiteral("/"));
-    if (options.command.isEmpty())
-        startProcessGroup(m_process, binary, options.arguments);
-    else
-        startProcessGroup(m_process, options.command.first(), options.command.mid(1));
-    m_process.waitForStarted(5000);
+    const QStringList command = options.command.isEmpty() ? QStringList{binary} + options.arguments : options.command;
+    m_process = std::make_unique<testsupport::ProcessGroup>(
+        commandOf(command.first(), command.mid(1)),
+        testsupport::ProcessGroup::Options{.environment = environmentOf(environment), .workingFolder = "/"});
 }
 
 ProgramRun::~ProgramRun()
@@ -91,13 +85,12 @@ void ProgramRun::writeClock()
 
 bool ProgramRun::waitForCleanExit(int timeoutMs)
 {
-    return m_process.waitForFinished(timeoutMs) && m_process.exitStatus() == QProcess::NormalExit &&
-           m_process.exitCode() == 0;
+    return m_process->waitForExit(std::chrono::milliseconds(timeoutMs)) == 0;
 }
 
 QString ProgramRun::describeThreads() const
 {
-    const QString process = QStringLiteral("/proc/%1/task").arg(m_process.processId());
+    const QString process = QStringLiteral("/proc/%1/task").arg(m_process->pid());
     const auto read = [](const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QStringLiteral("?");
@@ -115,29 +108,11 @@ QString ProgramRun::describeThreads() const
 
 bool ProgramRun::signalAndWaitForEnd(int signalNumber, int timeoutMs)
 {
-    ::kill(static_cast<pid_t>(m_process.processId()), signalNumber);
-    return m_process.waitForFinished(timeoutMs);
-}
-
-void startProcessGroup(QProcess& process, const QString& program, const QStringList& arguments)
-{
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
-    process.start(program, arguments);
-}
-
-void stopProcessGroup(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    const pid_t group = static_cast<pid_t>(process.processId());
-    ::kill(-group, SIGTERM);
-    if (!process.waitForFinished(5000)) {
-        ::kill(-group, SIGKILL);
-        process.waitForFinished(3000);
-    }
+    m_process->signal(signalNumber);
+    return m_process->waitForExit(std::chrono::milliseconds(timeoutMs)).has_value();
 }
 
 void ProgramRun::stop()
 {
-    stopProcessGroup(m_process);
+    m_process->stop();
 }

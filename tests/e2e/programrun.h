@@ -6,19 +6,17 @@
 // with a clock that the test sets and speeds up. The program runs in a
 // process group of its own, which is ended as a whole, by its id.
 
+#include "processgroup.h"
+#include "temporaryfolder.h"
+
 #include <QDateTime>
-#include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
-#include <QTemporaryDir>
+#include <QStringList>
+
+#include <memory>
 
 class DesktopSession;
-
-/// Starts a process as the leader of a process group of its own, so that
-/// stopProcessGroup ends it with everything it starts.
-void startProcessGroup(QProcess& process, const QString& program, const QStringList& arguments);
-/// Ends a process that leads a process group of its own, with everything it
-/// started: asks the group to end, then forces it.
-void stopProcessGroup(QProcess& process);
 
 /// What a faster clock speeds up: the wall clock and sleeps only (Qt's
 /// timers keep real time), or every clock of the program, timers included.
@@ -53,11 +51,11 @@ public:
     ProgramRun& operator=(const ProgramRun&) = delete;
 
     /// Whether the process is running.
-    bool isRunning() const { return m_process.state() == QProcess::Running; }
+    bool isRunning() const { return m_process->isRunning(); }
     /// The folder that holds the program's copy.
-    QString folder() const { return m_folder.path(); }
+    QString folder() const { return QString::fromStdString(m_folder.path()); }
     /// The process id (also the id of its process group).
-    qint64 pid() const { return m_process.processId(); }
+    qint64 pid() const { return m_process->pid(); }
 
     /// Sets the program's clock to `fakeNow`; it keeps running from there.
     /// Exact while the clock runs at normal speed.
@@ -80,9 +78,9 @@ public:
 private:
     void writeClock();
 
-    QTemporaryDir m_folder;
+    testsupport::TemporaryFolder m_folder;
     QString m_clockFile;
     qint64 m_offsetSeconds = 0;
     int m_speed = 1;
-    QProcess m_process;
+    std::unique_ptr<testsupport::ProcessGroup> m_process;
 };

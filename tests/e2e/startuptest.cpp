@@ -8,7 +8,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
@@ -46,8 +45,8 @@ TEST_F(StartAndExit, ClockShowsZerosThenTheTimeWithoutLeadingZeros)
     ASSERT_NO_FATAL_FAILURE(startProgram(at(9, 5, 1)));
     // Before the first tick, a second after start, the three boxes all read
     // "00" and so look alike; after it, hour, minute and second differ.
-    QTemporaryDir folder;
-    const QString shot = folder.filePath(QStringLiteral("start.png"));
+    const testsupport::TemporaryFolder folder;
+    const QString shot = QString::fromStdString(folder.file("start.png"));
     ASSERT_TRUE(m_desktop.screenshot(shot));
     if (Clock::now() - launched < std::chrono::milliseconds(900)) {
         const QImage screen(shot);

@@ -1,6 +1,6 @@
 #include "waylandcompositor.h"
 
-#include "programrun.h"
+#include "desktopsession.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -22,36 +22,42 @@ WaylandCompositor::WaylandCompositor()
         return;
     }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    m_process.setProcessEnvironment(environment);
     // Weston writes to its log; what ends up on standard error (weston's
     // complaints before the log is open, its helpers' when it ends before
     // them) is shown only when it did not come up.
-    m_process.setStandardOutputFile(QProcess::nullDevice());
-    startProcessGroup(m_process, weston, {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--socket=") + kSocket,
-                             QStringLiteral("--no-config"), QStringLiteral("--idle-time=0"),
-                             QStringLiteral("--logger-scopes=log,proto"),
-                             QStringLiteral("--log=") + m_runtime.filePath(QStringLiteral("weston.log"))});
+    const std::string errors = m_runtime.file("weston.errors");
+    m_process = std::make_unique<testsupport::ProcessGroup>(
+        commandOf(weston, {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--socket=") + kSocket,
+                           QStringLiteral("--no-config"), QStringLiteral("--idle-time=0"),
+                           QStringLiteral("--logger-scopes=log,proto"),
+                           QStringLiteral("--log=") + runtime() + QStringLiteral("/weston.log")}),
+        testsupport::ProcessGroup::Options{.environment = environmentOf(environment),
+                                           .output = testsupport::ProcessGroup::Output::Discarded,
+                                           .errorFile = errors});
+    const QString socket = runtime() + u'/' + kSocket;
     QDeadlineTimer deadline(20000);
-    bool ended = !m_process.waitForStarted(5000);
-    while (!ended && !QFile::exists(m_runtime.filePath(kSocket)) && !deadline.hasExpired())
-        ended = m_process.waitForFinished(50);
-    if (ended || !QFile::exists(m_runtime.filePath(kSocket)))
-        m_failure = QStringLiteral("weston did not come up:\n") + QString::fromUtf8(m_process.readAllStandardError()) +
-                    log().right(2000);
+    bool ended = !m_process->started();
+    while (!ended && !QFile::exists(socket) && !deadline.hasExpired())
+        ended = m_process->waitForExit(std::chrono::milliseconds(50)).has_value();
+    if (ended || !QFile::exists(socket))
+        m_failure = QStringLiteral("weston did not come up:\n") +
+                    QString::fromStdString(testsupport::readFile(errors)) + log().right(2000);
 }
 
-WaylandCompositor::~WaylandCompositor()
+WaylandCompositor::~WaylandCompositor() = default;
+
+QString WaylandCompositor::runtime() const
 {
-    stopProcessGroup(m_process);
+    return QString::fromStdString(m_runtime.path());
 }
 
 QProcessEnvironment WaylandCompositor::sessionEnvironment() const
 {
     QProcessEnvironment environment;
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
     environment.insert(QStringLiteral("WAYLAND_DISPLAY"), kSocket);
     environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
     return environment;
@@ -59,7 +65,7 @@ QProcessEnvironment WaylandCompositor::sessionEnvironment() const
 
 QString WaylandCompositor::log() const
 {
-    QFile file(m_runtime.filePath(QStringLiteral("weston.log")));
+    QFile file(runtime() + QStringLiteral("/weston.log"));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 

@@ -7,10 +7,13 @@
 // there. Weston and the helpers it starts run in a process group of their
 // own, which the destructor ends by its id.
 
-#include <QProcess>
+#include "processgroup.h"
+#include "temporaryfolder.h"
+
 #include <QProcessEnvironment>
 #include <QString>
-#include <QTemporaryDir>
+
+#include <memory>
 
 class WaylandCompositor final
 {
@@ -32,9 +35,10 @@ public:
     bool waitForWindow(const QString& title, int frames, int timeoutMs = 20000) const;
 
 private:
+    QString runtime() const;
     QString log() const;
 
-    QTemporaryDir m_runtime;
+    testsupport::TemporaryFolder m_runtime;
     QString m_failure;
-    QProcess m_process;
+    std::unique_ptr<testsupport::ProcessGroup> m_process;
 };

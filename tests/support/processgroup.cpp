@@ -172,19 +172,17 @@ std::vector<std::string> environmentWith(const std::vector<std::string>& changes
     return variables;
 }
 
-bool runToEnd(const std::vector<std::string>& command, std::string& output, std::chrono::milliseconds timeout,
-              ProcessGroup::Options options)
+std::optional<int> runToEnd(const std::vector<std::string>& command, std::string& output,
+                            std::chrono::milliseconds timeout, const ProcessGroup::Options& options)
 {
-    options.output = ProcessGroup::Output::CapturedWithErrors;
     const auto deadline = Clock::now() + timeout;
     ProcessGroup process(command, options);
     if (!process.started()) {
         output = process.failure();
-        return false;
+        return std::nullopt;
     }
     output = process.readAll(timeout);
-    const std::optional<int> code = process.waitForExit(std::chrono::milliseconds(remainingMs(deadline)));
-    return code == 0;
+    return process.waitForExit(std::chrono::milliseconds(remainingMs(deadline)));
 }
 
 } // namespace testsupport

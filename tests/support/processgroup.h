@@ -77,9 +77,11 @@ private:
 std::vector<std::string> environmentWith(const std::vector<std::string>& changes);
 
 /// Runs a command to its end in a group of its own, keeping what it wrote
-/// (output and errors); whether it ended with code 0 within `timeout`. A
-/// command still running then is ended with its group.
-bool runToEnd(const std::vector<std::string>& command, std::string& output,
-              std::chrono::milliseconds timeout = std::chrono::seconds(120), ProcessGroup::Options options = {});
+/// (its output and errors, unless `options` captures the output alone); its
+/// exit code, or nothing when it did not start or still ran after `timeout`,
+/// when it is ended with its group.
+std::optional<int> runToEnd(const std::vector<std::string>& command, std::string& output,
+                            std::chrono::milliseconds timeout = std::chrono::seconds(120),
+                            const ProcessGroup::Options& options = {.output = ProcessGroup::Output::CapturedWithErrors});
 
 } // namespace testsupport
