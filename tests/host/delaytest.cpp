@@ -39,7 +39,7 @@ TEST_F(Delay, BlocksTimerTicksWhileItSleeps)
     QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
     timer.start();
 
-    ASSERT_TRUE(testwindows::waitUntil([&ticks] { return ticks >= 2; }, 2000));
+    ASSERT_TRUE(testsupport::waitUntil([&ticks] { return ticks >= 2; }, std::chrono::seconds(2)));
 
     const int ticksBefore = ticks;
     QElapsedTimer elapsed;

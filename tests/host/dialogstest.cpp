@@ -3,6 +3,7 @@
 #include "host/runtime.h"
 #include "modalwatch.h"
 #include "probewindows.h"
+#include "temporaryfolder.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -37,11 +37,11 @@ protected:
     void SetUp() override
     {
         LoadedProbe::SetUp();
-        ASSERT_TRUE(m_folder.isValid());
+        ASSERT_FALSE(folder().isEmpty());
         m_previousDirectory = QDir::currentPath();
-        QFile song(m_folder.filePath("闹铃.mp3"));
+        QFile song(folder() + "/闹铃.mp3");
         ASSERT_TRUE(song.open(QIODevice::WriteOnly));
-        writeProperty(Probe::dialog, prop::initialDirectory, codec::fromQString(m_folder.path()));
+        writeProperty(Probe::dialog, prop::initialDirectory, codec::fromQString(folder()));
     }
     void TearDown() override
     {
@@ -49,7 +49,8 @@ protected:
         QDir::setCurrent(m_previousDirectory);
     }
 
-    QTemporaryDir m_folder;
+    QString folder() const { return QString::fromStdString(m_folder.path()); }
+    testsupport::TemporaryFolder m_folder;
     QString m_previousDirectory;
 };
 
@@ -198,10 +199,10 @@ TEST_F(OpenDialog, OkStoresTheFullPathAndMakesItsFolderCurrent)
     EXPECT_EQ(filters, QStringList({"MP3 音乐 (*.mp3)", "所有文件 (*)"}));
     // Filters are shown by their descriptions alone.
     EXPECT_EQ(selectedFilter, QString("MP3 音乐"));
-    EXPECT_EQ(directory, m_folder.path());
-    const QString chosen = m_folder.filePath("闹铃.mp3");
+    EXPECT_EQ(directory, folder());
+    const QString chosen = folder() + "/闹铃.mp3";
     EXPECT_EQ(readProperty(Probe::dialog, prop::fileName).toText(), codec::fromQString(chosen));
-    EXPECT_EQ(QDir::currentPath(), QDir(m_folder.path()).canonicalPath());
+    EXPECT_EQ(QDir::currentPath(), QDir(folder()).canonicalPath());
 }
 
 TEST_F(OpenDialog, CancelKeepsTheFileNameAndTheCurrentDirectory)
@@ -228,7 +229,7 @@ TEST_F(OpenDialog, CancelKeepsTheFileNameAndTheCurrentDirectory)
 
 TEST_F(OpenDialog, NewNameInAMissingFolderIsRefused)
 {
-    writeProperty(Probe::newFile, prop::initialDirectory, codec::fromQString(m_folder.path()));
+    writeProperty(Probe::newFile, prop::initialDirectory, codec::fromQString(folder()));
     std::unique_ptr<ModalWatch> warningWatch;
     QString warning;
     bool dialogStayedOpen = false;
@@ -249,6 +250,6 @@ TEST_F(OpenDialog, NewNameInAMissingFolderIsRefused)
     EXPECT_FALSE(openDialog(Probe::newFile));
     ASSERT_TRUE(watch.seen());
     EXPECT_TRUE(dialogStayedOpen);
-    EXPECT_TRUE(warning.contains(m_folder.filePath("没有")));
+    EXPECT_TRUE(warning.contains(folder() + "/没有"));
     EXPECT_EQ(readProperty(Probe::newFile, prop::fileName).toText(), Text());
 }

@@ -15,6 +15,7 @@
 
 using namespace host;
 using namespace testwindows;
+using testsupport::waitUntil;
 
 using Runtime = LoadedProbe;
 

@@ -14,6 +14,7 @@
 
 using namespace host;
 using namespace testwindows;
+using testsupport::waitUntil;
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "host/runtime.h"
+#include "testwindows.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -14,5 +15,6 @@ int main(int argc, char** argv)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     QApplication application(argc, argv);
     host::initialise();
+    testsupport::setWaitStep(testwindows::turnTheEventLoop);
     return RUN_ALL_TESTS();
 }

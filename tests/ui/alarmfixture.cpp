@@ -16,10 +16,10 @@ using namespace host;
 
 void AlarmFixture::SetUp()
 {
-    ASSERT_TRUE(m_files.isValid());
+    ASSERT_FALSE(m_files.path().empty());
     // The per-user copy of the default sound goes to this test's own folder.
     m_previousRuntimeFolder = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", m_files.path().toUtf8());
+    qputenv("XDG_RUNTIME_DIR", m_files.path().c_str());
     setSleep([this](std::chrono::milliseconds slept) {
         m_sleeps.push_back(slept);
         if (m_duringSleep)
@@ -60,7 +60,7 @@ bool AlarmFixture::waitForSegments(std::size_t count)
 
 std::string AlarmFixture::ownMusic()
 {
-    const QString path = m_files.filePath("own.mp3");
+    const QString path = QString::fromStdString(m_files.file("own.mp3"));
     if (!QFile::exists(path)) {
         QFile file(path);
         const std::string bytes = soundtest::encodeMp3({.rate = 22050, .channels = 1, .frames = 22050});

@@ -8,10 +8,10 @@
 #include "alarmrows.h"
 #include "programwindows.h"
 #include "sound/capturelog.h"
+#include "temporaryfolder.h"
 
 #include <QPointer>
 #include <QWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <chrono>
@@ -43,7 +43,7 @@ protected:
     std::function<void()> m_duringSleep;
 
 private:
-    QTemporaryDir m_files;
+    testsupport::TemporaryFolder m_files;
     QByteArray m_previousRuntimeFolder;
     // Every log of the test: a player stopped by one may still be closing its output.
     std::vector<std::unique_ptr<host::sound::CaptureLog>> m_logs;

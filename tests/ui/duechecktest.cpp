@@ -120,7 +120,7 @@ TEST_F(DueCheck, SlotTimersRingAtTheFirstTickOfTheMinuteAndThenRetire)
     addAlarm("7:5");
     RingWatch watch([] { drive::click(RingWindow::按钮1); });
 
-    ASSERT_TRUE(testwindows::waitUntil([] { return slotInterval(2) == 0; }, 5000));
+    ASSERT_TRUE(testsupport::waitUntil([] { return slotInterval(2) == 0; }, std::chrono::seconds(5)));
     EXPECT_EQ(watch.openings(), 1);
     EXPECT_EQ(caption(MainWindow::标签_响铃), "闹钟2"_t);
     EXPECT_EQ(slotInterval(1), 1000);
@@ -266,7 +266,7 @@ TEST_F(DueCheck, RingsAndStopsWhileAQuestionWaitsUnderIt)
     RingWatch watch([&] {
         ASSERT_TRUE(waitForSegments(1));
         drive::click(RingWindow::按钮1);
-        stoppedByTheClick = testwindows::waitUntil([] { return !isLoaded(RingWindow::id); }, 2000);
+        stoppedByTheClick = testsupport::waitUntil([] { return !isLoaded(RingWindow::id); }, std::chrono::seconds(2));
         if (!stoppedByTheClick)
             closeWindow(RingWindow::id);
         questionHoldsTheInputAgain = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;

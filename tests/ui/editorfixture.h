@@ -62,7 +62,7 @@ protected:
         host::popupMenu(MainWindow::id, MainWindow::菜单);
         // The choice arrives as an event of its own, and the editor opens from it.
         arm(std::move(steps));
-        testwindows::waitUntil([this] { return m_done && !host::isLoaded(EditorWindow::id); });
+        testsupport::waitUntil([this] { return m_done && !host::isLoaded(EditorWindow::id); });
         return m_opened;
     }
 
@@ -86,7 +86,7 @@ public:
     /// Whether the editor goes away by itself (after a confirm, say).
     static bool editorCloses()
     {
-        return testwindows::waitUntil([] { return !host::isLoaded(EditorWindow::id); });
+        return testsupport::waitUntil([] { return !host::isLoaded(EditorWindow::id); });
     }
 
     static std::string textOf(host::UnitRef unit)
@@ -119,7 +119,7 @@ private:
         m_steps = std::move(steps);
         m_opened = m_done = false;
         testwindows::later(0, [this] {
-            m_opened = testwindows::waitUntil([] { return host::isLoaded(EditorWindow::id); });
+            m_opened = testsupport::waitUntil([] { return host::isLoaded(EditorWindow::id); });
             if (m_opened)
                 m_steps();
             if (host::isLoaded(EditorWindow::id))

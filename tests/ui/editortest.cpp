@@ -3,6 +3,7 @@
 // and leaving without writing.
 
 #include "editorfixture.h"
+#include "temporaryfolder.h"
 #include "ui/editor/editorhandlers.h"
 
 #include <QDialogButtonBox>
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 using namespace host;
 using namespace EditorWindow;
@@ -174,15 +174,15 @@ TEST_F(EditorTest, WeekdaysFollowTheRepeatChoice)
             EXPECT_EQ(weekdays(), test.afterClick);
             drive::click(选择框_星期一);
             drive::click(选择框_星期六);
-            EXPECT_TRUE(testwindows::waitUntil([&] { return weekdays() == test.afterTick; }, 3000)) << weekdays();
+            EXPECT_TRUE(testsupport::waitUntil([&] { return weekdays() == test.afterTick; }, std::chrono::seconds(3))) << weekdays();
         }));
     }
 }
 
 TEST_F(EditorTest, MusicFrameAndBrowse)
 {
-    QTemporaryDir folder;
-    const QString chosen = folder.filePath("铃声.mp3");
+    const testsupport::TemporaryFolder folder;
+    const QString chosen = QString::fromStdString(folder.file("铃声.mp3"));
     QFile(chosen).open(QIODevice::WriteOnly);
     const std::string path = chosen.toStdString();
     // Clicks 打开 and picks the file, or cancels; whether the dialog showed.

@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QMenu>
 #include <QMessageBox>
@@ -89,7 +88,7 @@ TEST_F(MainWindowHandlers, PopupSaysWhatTheToggleWillDoToTheSelectedAlarmOnly)
         QString firstItem;
         ModalWatch watch = choosingFirstItem(true, &firstItem);
         drive::rightClick(MainWindow::超级列表框1, test.row);
-        ASSERT_TRUE(testwindows::waitUntil([&] { return watch.seen(); }));
+        ASSERT_TRUE(testsupport::waitUntil([&] { return watch.seen(); }));
         testwindows::pump(50);  // the choice arrives after the menu has closed
         EXPECT_EQ(firstItem, QString::fromUtf8(test.caption));
         EXPECT_EQ(toggleCaption(), Text::fromUtf8(test.caption));
@@ -179,8 +178,8 @@ TEST_F(MainWindowHandlers, DefaultSoundFileLastsAsLongAsTheWindow)
     closeWindow(MainWindow::id, CloseMode::Immediate);
     EXPECT_FALSE(file.exists());
     // A link planted in its place is replaced, never written through.
-    QTemporaryDir elsewhere;
-    QFile notes(elsewhere.filePath("notes.txt"));
+    const testsupport::TemporaryFolder elsewhere;
+    QFile notes(QString::fromStdString(elsewhere.file("notes.txt")));
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly) && notes.write("mine") == 4);
     notes.close();
     ASSERT_TRUE(notes.link(file.fileName()));

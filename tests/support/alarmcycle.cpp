@@ -67,7 +67,7 @@ std::string run()
         EditorWatch editor([] { drive::click(EditorWindow::选择框_振动); });
         const ModalWatch menu = ModalWatch::choosing("修改闹钟设置");
         drive::rightClick(MainWindow::超级列表框1, 0);
-        if (!testwindows::waitUntil([&] { return editor.confirmed(); }))
+        if (!testsupport::waitUntil([&] { return editor.confirmed(); }))
             return "修改闹钟设置 did not open the editor";
         if (AlarmTable::count() != 1 || AlarmTable::cell(0, AlarmColumn::Vibrate) != AlarmTable::cellText::shake)
             return "the modified alarm does not shake";
@@ -76,7 +76,7 @@ std::string run()
         const ModalWatch menu = ModalWatch::choosing("删除闹钟");
         const ModalWatch box(QMessageBox::Ok);
         drive::rightClick(MainWindow::超级列表框1, 0);
-        if (!testwindows::waitUntil([] { return AlarmTable::count() == 0; }))
+        if (!testsupport::waitUntil([] { return AlarmTable::count() == 0; }))
             return "删除闹钟 and 确定 did not delete the alarm";
     }
     // What the closed windows left to be deleted goes now, so that every round ends alike.
