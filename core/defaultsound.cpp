@@ -1,7 +1,6 @@
 #include "core/defaultsound.h"
 
 #include "host/commands.h"
-#include "host/sound/soundservice.h"
 #include "resources/builtinsound.h"
 
 #include "host/codec.h"

@@ -57,18 +57,4 @@ bool FileDescriptor::readFullyAt(void* buffer, std::size_t size, std::int64_t of
     return true;
 }
 
-bool FileDescriptor::writeAll(const void* data, std::size_t size) const
-{
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    for (std::size_t done = 0; done < size;) {
-        const ssize_t count = ::write(m_descriptor, bytes + done, size - done);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        done += static_cast<std::size_t>(count);
-    }
-    return true;
-}
-
 } // namespace host::sound

@@ -32,8 +32,6 @@ public:
     std::ptrdiff_t readAt(void* buffer, std::size_t size, std::int64_t offset) const;
     /// Reads exactly `size` bytes at `offset`; false on error or an early end.
     bool readFullyAt(void* buffer, std::size_t size, std::int64_t offset) const;
-    /// Writes all of `size` bytes; false on error (or a write that took nothing).
-    bool writeAll(const void* data, std::size_t size) const;
 
 private:
     int m_descriptor = -1;

@@ -3,6 +3,7 @@
 // second, without blocking the caller or keeping a core busy.
 
 #include "resources/builtinsound.h"
+#include "host/commands/files.h"
 #include "host/sound/soundservice.h"
 
 #include "testsupport.h"

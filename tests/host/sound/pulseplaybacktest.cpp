@@ -2,6 +2,7 @@
 // into a private null sink, and listens to the sink's monitor.
 
 #include "resources/builtinsound.h"
+#include "host/commands/files.h"
 #include "host/sound/soundservice.h"
 
 #include "pulseserver.h"

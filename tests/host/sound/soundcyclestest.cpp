@@ -5,6 +5,7 @@
 
 #include "resources/builtinsound.h"
 #include "host/sound/out123output.h"
+#include "host/commands/files.h"
 #include "host/sound/soundservice.h"
 
 #include "processusage.h"

@@ -1,3 +1,4 @@
+#include "host/commands/files.h"
 #include "host/sound/soundservice.h"
 
 #include "resources/builtinsound.h"
@@ -295,47 +296,4 @@ TEST(BuiltInSound, IsThirtySecondsOfMpeg1Layer3StereoThatGetsLouder)
     EXPECT_EQ(segment.channels, 2);
     EXPECT_NEAR(segment.frames / 44100.0, 30.0, 1.0);
     EXPECT_GT(segment.peak, 16000);
-}
-
-TEST(WriteBytesToFile, WritesExactlyTheBuiltInSound)
-{
-    TemporaryFolder folder;
-    const std::string file = folder.write("misc.mp3", std::string(1 << 20, 'x'));
-    EXPECT_TRUE(writeBytesToFile(Text::fromUtf8(file), {builtInSound()}));
-    EXPECT_EQ(testsupport::readFile(file), builtInSound().data);
-}
-
-TEST(WriteBytesToFile, WritesArraysInOrderInAPathOfAnyScript)
-{
-    TemporaryFolder folder;
-    const std::string file = folder.file("闹钟 ✓.mp3");
-    EXPECT_TRUE(writeBytesToFile(Text::fromUtf8(file), {Bytes {"ab"}, Bytes {}, Bytes {std::string("c\0d", 3)}}));
-    EXPECT_EQ(testsupport::readFile(file), std::string("abc\0d", 5));
-}
-
-TEST(WriteBytesToFile, UnwritablePlacesAreFalse)
-{
-    TemporaryFolder folder;
-    EXPECT_FALSE(writeBytesToFile(Text(), {builtInSound()}));
-    // Even root cannot write below a regular file, or into /proc.
-    const std::string plain = folder.write("plain", "x");
-    EXPECT_FALSE(writeBytesToFile(Text::fromUtf8(plain + "/misc.mp3"), {builtInSound()}));
-    EXPECT_FALSE(writeBytesToFile(Text::fromUtf8("/proc/misc.mp3"), {builtInSound()}));
-    EXPECT_FALSE(writeBytesToFile(Text::fromUtf8(folder.path()), {builtInSound()}));
-    // A FIFO without a reader is refused at once instead of waiting.
-    const std::string fifo = folder.file("fifo");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_LT(millisecondsFor([&] { EXPECT_FALSE(writeBytesToFile(Text::fromUtf8(fifo), {builtInSound()})); }),
-              promptly);
-}
-
-TEST(RemoveFile, DeletesAFileAndReportsFailure)
-{
-    TemporaryFolder folder;
-    const std::string file = folder.write("misc.mp3", "x");
-    EXPECT_TRUE(removeFile(Text::fromUtf8(file)));
-    EXPECT_FALSE(std::filesystem::exists(file));
-    EXPECT_FALSE(removeFile(Text::fromUtf8(file)));
-    EXPECT_FALSE(removeFile(Text()));
-    EXPECT_FALSE(removeFile(Text::fromUtf8(folder.path())));
 }
