@@ -3,6 +3,7 @@
 #include "host/codec_p.h"
 #include "host/runtime_p.h"
 #include "host/runtime_testing.h"
+#include "host/units/window_p.h"
 
 #include <QApplication>
 #include <QDialog>

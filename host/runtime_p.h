@@ -66,10 +66,6 @@ std::vector<LoadedWindow*> allLoaded();
 /// The next number in the order in which the program's windows appear:
 /// loaded windows, message boxes and file dialogs share one count.
 int nextWindowOrder();
-/// Numbers a message box or file dialog as it appears (nextWindowOrder).
-void stampWindowOrder(QWidget* window);
-/// The number a window got as it appeared; 0 for one never numbered.
-int windowOrder(const QWidget* window);
 /// The state of a unit of a loaded window; fatal when the window is not
 /// loaded or the unit does not exist.
 UnitState& unitState(UnitRef unit);
@@ -87,10 +83,6 @@ void raiseEvent(UnitRef unit, int event, int argument = 0);
 /// Delivers an event after the current handler has returned.
 void postEvent(UnitRef unit, int event, int argument = 0);
 
-/// Builds a window's top-level widget, without its units.
-QWidget* createWindowWidget(const WindowLayout& layout);
-/// Puts a window above non-topmost windows or lets it go back among them.
-void setAlwaysOnTop(LoadedWindow& window, bool onTop);
 /// Gives every loaded window its enabled state: enabled exactly when the
 /// program has not disabled it and no dialog-mode window loaded after it is open.
 void refreshEnabledWindows();

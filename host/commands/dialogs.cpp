@@ -2,6 +2,7 @@
 
 #include "host/codec_p.h"
 #include "host/commands/conversions.h"
+#include "host/commands/windows_p.h"
 #include "host/runtime_p.h"
 
 #include <QDir>

@@ -1,4 +1,5 @@
 #include "host/commands/windows.h"
+#include "host/commands/windows_p.h"
 
 #include "host/runtime_p.h"
 

@@ -3,6 +3,7 @@
 
 #include "host/codec_p.h"
 #include "host/runtime_p.h"
+#include "host/units/window_p.h"
 #include "host/windowicon_p.h"
 
 #include <QAccessibleWidget>
