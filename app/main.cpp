@@ -3,7 +3,7 @@
 
 #include "core/defaultsound.h"
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "host/sound/soundservice.h"
 #include "ui/editor/editorwindowlayout.h"
 #include "ui/main/mainwindowlayout.h"

@@ -3,7 +3,7 @@
 // operator new takes its blocks from malloc, so every form of operator
 // delete is replaced as well and returns them to free.
 
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 
 #include <cstdlib>
 #include <new>

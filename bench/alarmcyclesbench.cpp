@@ -7,7 +7,7 @@
 
 #include "alarmcycle.h"
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "liveobjects.h"
 #include "processusage.h"
 #include "ui/main/mainwindowlayout.h"

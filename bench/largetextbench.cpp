@@ -3,7 +3,7 @@
 // five. Also a mebibyte pasted into a note box, and a key typed into a full
 // one. Runs on the offscreen platform.
 
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,7 +2,7 @@
 // writes alwaysOnTop every millisecond, and handlers read captions and cells
 // several times a second. Runs on the offscreen platform.
 
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "ui/main/mainwindowlayout.h"
 
 #include <QApplication>

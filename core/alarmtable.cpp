@@ -2,7 +2,7 @@
 
 #include "core/mainwindowunits.h"
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 
 #include <array>
 

@@ -8,8 +8,8 @@
 // This file is the one place that knows how an alarm is written into cells
 // and labels: the cell texts, the slot names and which units belong to a slot.
 
-#include "host/layout.h"
-#include "host/text.h"
+#include "host/runtime/layout.h"
+#include "host/values/text.h"
 
 #include <array>
 #include <bitset>

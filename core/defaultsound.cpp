@@ -3,7 +3,7 @@
 #include "host/commands.h"
 #include "resources/builtinsound.h"
 
-#include "host/codec.h"
+#include "host/values/codec.h"
 
 #include <csignal>
 #include <cstdlib>

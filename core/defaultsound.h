@@ -9,7 +9,7 @@
 // program's folder cannot take it, a copy goes to a folder of the user's
 // own: an alarm never rings silently for want of this file.
 
-#include "host/text.h"
+#include "host/values/text.h"
 
 namespace DefaultSound {
 

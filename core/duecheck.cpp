@@ -3,7 +3,7 @@
 #include "core/alarmtable.h"
 #include "core/mainwindowunits.h"
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 
 #include <optional>
 

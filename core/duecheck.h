@@ -3,7 +3,7 @@
 // The due check: once a second each of the five slot timers asks whether its
 // alarm has come due by the clock display, and rings it in the ringing window.
 
-#include "host/value.h"
+#include "host/values/value.h"
 
 /// The tick of slot `slot`'s timer (1 … 5): when the slot's row is enabled,
 /// its mirror equals the displayed hour ":" minute, the displayed day is one

@@ -1,7 +1,7 @@
 #include "core/editormode.h"
 
 #include "core/mainwindowunits.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 
 using namespace host;
 

@@ -4,7 +4,7 @@
 // these ids alone, and the alarm core opens the ringing window so; the main
 // window's units are in core/mainwindowunits.h.
 
-#include "host/layout.h"
+#include "host/runtime/layout.h"
 
 namespace MainWindow {
 inline constexpr host::WindowId id{1};

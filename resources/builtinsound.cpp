@@ -1,6 +1,6 @@
 #include "resources/builtinsound.h"
 
-#include "host/mappedpages.h"
+#include "host/embedded/mappedpages.h"
 
 #include <cstddef>
 

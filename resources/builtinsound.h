@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/value.h"
+#include "host/values/value.h"
 
 #include <string_view>
 

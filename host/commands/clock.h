@@ -4,7 +4,7 @@
 // time, its fraction being the time of day; the program works in whole
 // seconds. `now` reads a clock that tests replace with setClock.
 
-#include "host/value.h"
+#include "host/values/value.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "host/commands/conversions.h"
 
-#include "host/codec_p.h"
+#include "host/values/codec_p.h"
 #include "host/commands/clock_p.h"
-#include "host/numbertext.h"
+#include "host/values/numbertext.h"
 
 #include <QDateTime>
 #include <QString>

@@ -4,8 +4,8 @@
 // strings: positions are 1-based byte positions and lengths count bytes, so
 // a Chinese character counts 2 and may be cut in two by midText.
 
-#include "host/text.h"
-#include "host/value.h"
+#include "host/values/text.h"
+#include "host/values/value.h"
 
 #include <cstdint>
 

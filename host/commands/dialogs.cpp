@@ -1,9 +1,9 @@
 #include "host/commands/dialogs.h"
 
-#include "host/codec_p.h"
+#include "host/values/codec_p.h"
 #include "host/commands/conversions.h"
 #include "host/commands/windows_p.h"
-#include "host/runtime_p.h"
+#include "host/runtime/runtime_p.h"
 
 #include <QDir>
 #include <QEvent>

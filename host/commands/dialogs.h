@@ -4,9 +4,9 @@
 // in a nested event loop, so timer ticks and clicks of windows they do not
 // block keep reaching their handlers while the user decides.
 
-#include "host/layout.h"
-#include "host/text.h"
-#include "host/value.h"
+#include "host/runtime/layout.h"
+#include "host/values/text.h"
+#include "host/values/value.h"
 
 #include <cstdint>
 #include <optional>

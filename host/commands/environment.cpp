@@ -1,6 +1,6 @@
 #include "host/commands/environment.h"
 
-#include "host/codec.h"
+#include "host/values/codec.h"
 
 #include <QGuiApplication>
 #include <QRect>

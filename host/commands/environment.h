@@ -3,7 +3,7 @@
 // Where the program runs: its own folder, which is also its working
 // directory, and the size of the primary screen.
 
-#include "host/text.h"
+#include "host/values/text.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "host/commands/files.h"
 
-#include "host/codec.h"
+#include "host/values/codec.h"
 
 #include <QLoggingCategory>
 

@@ -6,8 +6,8 @@
 // failure by returning false. Call them from the UI thread only
 // (removeWrittenFile() from anywhere, a signal handler included).
 
-#include "host/text.h"
-#include "host/value.h"
+#include "host/values/text.h"
+#include "host/values/value.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "host/commands/units.h"
 
-#include "host/codec_p.h"
-#include "host/runtime_p.h"
+#include "host/values/codec_p.h"
+#include "host/runtime/runtime_p.h"
 #include "host/widgets/longtext_p.h"
 
 #include <QAction>

@@ -4,8 +4,8 @@
 // menu, appending to an edit box. A reference that does not resolve is the
 // runtime's fatal error.
 
-#include "host/layout.h"
-#include "host/text.h"
+#include "host/runtime/layout.h"
+#include "host/values/text.h"
 
 #include <cstdint>
 #include <optional>

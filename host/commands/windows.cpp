@@ -1,7 +1,7 @@
 #include "host/commands/windows.h"
 #include "host/commands/windows_p.h"
 
-#include "host/runtime_p.h"
+#include "host/runtime/runtime_p.h"
 
 #include <QApplication>
 #include <QPointer>

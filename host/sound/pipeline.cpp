@@ -1,12 +1,12 @@
 #include "host/sound/pipeline.h"
 
-#include "host/codec.h"
+#include "host/values/codec.h"
 #include "host/sound/audiooutput.h"
 #include "host/sound/eventqueue.h"
 #include "host/sound/mpegdecoder.h"
 #include "host/sound/soundfile.h"
 #include "host/sound/soundlog_p.h"
-#include "host/text.h"
+#include "host/values/text.h"
 
 #include <algorithm>
 #include <optional>

@@ -12,8 +12,8 @@
 //
 // Call them from the UI thread only.
 
-#include "host/text.h"
-#include "host/value.h"
+#include "host/values/text.h"
+#include "host/values/value.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,8 +1,8 @@
 // Push buttons, check boxes and radio boxes: a caption, a checked state for
 // the boxes, and the clicked event.
 
-#include "host/codec_p.h"
-#include "host/runtime_p.h"
+#include "host/values/codec_p.h"
+#include "host/runtime/runtime_p.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 // The properties every unit but the menu item shares (numbers 0-7), and the
 // set-up every unit widget gets from its layout.
 
-#include "host/codec_p.h"
-#include "host/runtime_p.h"
+#include "host/values/codec_p.h"
+#include "host/runtime/runtime_p.h"
 #include "host/units/styling_p.h"
 #include "host/widgets/longtext_p.h"
 

@@ -1,7 +1,7 @@
 // The common dialog: the settings the open-file dialog is shown with, kept
 // by the host until openDialog reads them.
 
-#include "host/runtime_p.h"
+#include "host/runtime/runtime_p.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Labels, group boxes, combo boxes and spinners.
 
-#include "host/codec_p.h"
-#include "host/runtime_p.h"
+#include "host/values/codec_p.h"
+#include "host/runtime/runtime_p.h"
 #include "host/units/styling_p.h"
 #include "host/widgets/groupframe_p.h"
 #include "host/widgets/shadedlabel_p.h"

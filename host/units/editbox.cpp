@@ -3,9 +3,9 @@
 // characters: a longer text is cut, whether the program writes it or the user
 // types or pastes it, so that no text can hold the window up.
 
-#include "host/codec_p.h"
-#include "host/numbertext.h"
-#include "host/runtime_p.h"
+#include "host/values/codec_p.h"
+#include "host/values/numbertext.h"
+#include "host/runtime/runtime_p.h"
 #include "host/units/styling_p.h"
 #include "host/widgets/longtext_p.h"
 #include "host/widgets/textbox_p.h"

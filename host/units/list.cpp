@@ -1,8 +1,8 @@
 // The report-style list: its selected row, its right-click event, and the
 // row methods.
 
-#include "host/codec_p.h"
-#include "host/runtime_p.h"
+#include "host/values/codec_p.h"
+#include "host/runtime/runtime_p.h"
 #include "host/units/styling_p.h"
 #include "host/widgets/reportlist_p.h"
 

@@ -1,7 +1,7 @@
 // Menu items: kept by the host alone (the popup menu is built from them when
 // it opens), numbered from 0 without the common properties.
 
-#include "host/runtime_p.h"
+#include "host/runtime/runtime_p.h"
 
 namespace host::detail {
 

@@ -1,6 +1,6 @@
 #include "host/units/styling_p.h"
 
-#include "host/codec_p.h"
+#include "host/values/codec_p.h"
 
 #include <QFont>
 #include <QWidget>

@@ -3,7 +3,7 @@
 // Fonts, colours and alignment from a unit's layout, shared by the types
 // whose widgets show text.
 
-#include "host/layout.h"
+#include "host/runtime/layout.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,7 +1,7 @@
 // Timers: a periodic tick on the user-interface thread while the interval
 // is positive.
 
-#include "host/runtime_p.h"
+#include "host/runtime/runtime_p.h"
 
 #include <QTimer>
 

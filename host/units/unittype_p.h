@@ -5,8 +5,8 @@
 // runtime looks a type up here instead of switching on it; adding a property
 // to a type is one entry in that type's table.
 
-#include "host/layout.h"
-#include "host/value.h"
+#include "host/runtime/layout.h"
+#include "host/values/value.h"
 
 #include <vector>
 

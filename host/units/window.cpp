@@ -1,10 +1,10 @@
 // The window unit (unit 0 of every window): its top-level widget, its
 // caption, its keep-on-top state and what a screen reader takes it for.
 
-#include "host/codec_p.h"
-#include "host/runtime_p.h"
+#include "host/values/codec_p.h"
+#include "host/runtime/runtime_p.h"
 #include "host/units/window_p.h"
-#include "host/windowicon_p.h"
+#include "host/embedded/windowicon_p.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 
 // The window unit's top-level widget, as the runtime makes and keeps it.
 
-#include "host/layout.h"
+#include "host/runtime/layout.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
 // The program's answer to memory exhaustion: the fatal-error report naming
 // the size, then exit code -1.
 
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "modalwatch.h"
 
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "alarmrows.h"
 #include "corewindow.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "modalwatch.h"
 
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 #include "corewindow.h"
 
 #include "core/mainwindowunits.h"
-#include "host/runtime.h"
-#include "host/runtime_testing.h"
+#include "host/runtime/runtime.h"
+#include "host/runtime/runtime_testing.h"
 
 #include <string>
 

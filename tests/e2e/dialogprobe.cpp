@@ -2,7 +2,7 @@
 // a moment after it appears, loads a second window in dialog mode. It ends
 // when its last window is gone.
 
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "host/codec_p.h"
+#include "host/values/codec_p.h"
 #include "host/commands/dialogs.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "modalwatch.h"
 #include "probewindows.h"
 #include "temporaryfolder.h"

@@ -1,6 +1,6 @@
 #include "host/commands/environment.h"
 
-#include "host/codec_p.h"
+#include "host/values/codec_p.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Fatal errors: one message box titled "错误", then exit code -1. The child
 // process answers its own box and reports the box's title and text.
 
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "modalwatch.h"
 #include "probewindows.h"
 

@@ -1,8 +1,8 @@
 // Huge texts, as a user may paste into a note that then shows in the list and
 // the ringing window: every unit takes them promptly and gives back what it holds.
 
-#include "host/codec.h"
-#include "host/runtime.h"
+#include "host/values/codec.h"
+#include "host/runtime/runtime.h"
 #include "host/commands/units.h"
 #include "modalwatch.h"
 #include "probewindows.h"

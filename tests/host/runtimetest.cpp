@@ -1,4 +1,4 @@
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "unitdriver.h"
 #include "probewindows.h"
 #include "testwindows.h"

@@ -1,6 +1,6 @@
-#include "host/codec_p.h"
-#include "host/text.h"
-#include "host/value.h"
+#include "host/values/codec_p.h"
+#include "host/values/text.h"
+#include "host/values/value.h"
 
 #include <QString>
 #include <gtest/gtest.h>

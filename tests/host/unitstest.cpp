@@ -1,6 +1,6 @@
-#include "host/codec.h"
+#include "host/values/codec.h"
 #include "host/commands/units.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "unitdriver.h"
 #include "modalwatch.h"
 #include "probewindows.h"

@@ -2,7 +2,7 @@
 // the list, the spinner's arrows, check and radio clicks, and typing into an
 // integer-input edit box.
 
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "probewindows.h"
 #include "unitdriver.h"
 

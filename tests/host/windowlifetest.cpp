@@ -3,7 +3,7 @@
 // again while it is being destroyed.
 
 #include "host/commands/dialogs.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "probewindows.h"
 #include "testwindows.h"
 #include "unitdriver.h"

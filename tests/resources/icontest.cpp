@@ -1,4 +1,4 @@
-#include "host/windowicon_p.h"
+#include "host/embedded/windowicon_p.h"
 
 #include <QBuffer>
 #include <QFile>

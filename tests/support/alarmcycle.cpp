@@ -1,7 +1,7 @@
 #include "alarmcycle.h"
 
 #include "core/alarmtable.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "modalwatch.h"
 #include "programwindows.h"
 #include "testwindows.h"

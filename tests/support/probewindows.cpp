@@ -1,7 +1,7 @@
 #include "probewindows.h"
 
-#include "host/runtime.h"
-#include "host/runtime_testing.h"
+#include "host/runtime/runtime.h"
+#include "host/runtime/runtime_testing.h"
 
 using namespace host;
 

@@ -5,7 +5,7 @@
 // the same unit number as the probe's, and an empty "Plain". Their handlers
 // record what they saw in g_probe.
 
-#include "host/layout.h"
+#include "host/runtime/layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "programwindows.h"
 
 #include "host/commands.h"
-#include "host/runtime.h"
-#include "host/runtime_testing.h"
+#include "host/runtime/runtime.h"
+#include "host/runtime/runtime_testing.h"
 #include "ui/editor/editorwindowlayout.h"
 #include "ui/main/mainwindowlayout.h"
 #include "ui/main/settingswindowlayout.h"

@@ -1,4 +1,4 @@
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "testwindows.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "testwindows.h"
 
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -5,7 +5,7 @@
 // for a condition is testsupport::waitUntil, which turns the event loop
 // between its checks in every test that links this library.
 
-#include "host/layout.h"
+#include "host/runtime/layout.h"
 #include "waiting.h"
 
 #include <functional>

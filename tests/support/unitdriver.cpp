@@ -1,6 +1,6 @@
 #include "unitdriver.h"
 
-#include "host/runtime_p.h"
+#include "host/runtime/runtime_p.h"
 #include "host/widgets/reportlist_p.h"
 
 #include <QApplication>

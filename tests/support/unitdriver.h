@@ -5,7 +5,7 @@
 // through the real widgets, so the runtime's own event delivery is what the
 // handlers see.
 
-#include "host/layout.h"
+#include "host/runtime/layout.h"
 
 #include <QString>
 

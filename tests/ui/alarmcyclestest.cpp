@@ -4,7 +4,7 @@
 
 #include "alarmcycle.h"
 #include "alarmfixture.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "liveobjects.h"
 #include "processusage.h"
 

@@ -1,7 +1,7 @@
 #include "alarmfixture.h"
 
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "host/sound/audiooutput.h"
 #include "host/sound/soundservice.h"
 #include "mp3fixtures.h"

@@ -2,7 +2,7 @@
 
 #include "core/duecheck.h"
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "modalwatch.h"
 #include "testwindows.h"
 #include "ui/main/mainwindowhandlers.h"

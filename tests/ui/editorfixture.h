@@ -6,8 +6,8 @@
 
 #include "core/alarmtable.h"
 #include "host/commands.h"
-#include "host/runtime.h"
-#include "host/runtime_testing.h"
+#include "host/runtime/runtime.h"
+#include "host/runtime/runtime_testing.h"
 #include "modalwatch.h"
 #include "programwindows.h"
 #include "testwindows.h"

@@ -1,7 +1,7 @@
 #include "alarmfixture.h"
 
 #include "core/defaultsound.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "modalwatch.h"
 #include "resources/builtinsound.h"
 #include "testwindows.h"

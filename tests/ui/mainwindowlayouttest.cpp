@@ -1,4 +1,4 @@
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "host/widgets/reportlist_p.h"
 #include "programwindows.h"
 #include "testwindows.h"

@@ -2,7 +2,7 @@
 
 #include "core/defaultsound.h"
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "host/sound/soundservice.h"
 #include "modalwatch.h"
 #include "testwindows.h"

@@ -5,7 +5,7 @@
 #include "alarmfixture.h"
 
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "modalwatch.h"
 #include "ui/main/mainwindowlayout.h"
 #include "ui/ring/ringwindowlayout.h"

@@ -24,7 +24,7 @@ constexpr int kPixelsPerLine = 8;
 void writeSource(QTextStream& out, const QMap<int, QImage>& images, const QString& icoName, const QString& resource)
 {
     out << "// Generated from " << icoName << " by icon_to_pixels; do not edit.\n"
-        << "#include \"host/windowicon.h\"\n\n#include <cstdint>\n\nnamespace {\n\n"
+        << "#include \"host/embedded/windowicon.h\"\n\n#include <cstdint>\n\nnamespace {\n\n"
         << "// The images one after another, each row after row, as 0xAARRGGBB.\n"
         << "alignas(4096) const std::uint32_t pixels[] = {\n";
     QStringList table;

@@ -2,7 +2,7 @@
 // so it can be looked at (and screenshot) without going through the program.
 // Usage: tikora-preview MainWindow|SettingsWindow
 
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "ui/main/mainwindowlayout.h"
 #include "ui/main/settingswindowlayout.h"
 

@@ -3,7 +3,7 @@
 #include "core/alarmtable.h"
 #include "core/editormode.h"
 #include "host/commands.h"
-#include "host/unitvalues.h"
+#include "host/runtime/unitvalues.h"
 #include "ui/editor/editorwindowlayout.h"
 #include "ui/editor/repeatchoice.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/alarmtable.h"
 #include "host/commands.h"
-#include "host/unitvalues.h"
+#include "host/runtime/unitvalues.h"
 #include "ui/editor/editorwindowlayout.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 // map to and from the repeat text of an alarm.
 
 #include "core/alarmtable.h"
-#include "host/text.h"
+#include "host/values/text.h"
 
 namespace RepeatChoice {
 

@@ -5,8 +5,8 @@
 #include "core/duecheck.h"
 #include "core/editormode.h"
 #include "host/commands.h"
-#include "host/runtime.h"
-#include "host/unitvalues.h"
+#include "host/runtime/runtime.h"
+#include "host/runtime/unitvalues.h"
 #include "ui/main/mainwindowlayout.h"
 
 using namespace host;

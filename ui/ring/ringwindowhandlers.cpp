@@ -3,7 +3,7 @@
 #include "core/alarmtable.h"
 #include "core/defaultsound.h"
 #include "host/commands.h"
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 #include "host/sound/soundservice.h"
 #include "ui/ring/ringwindowlayout.h"
 

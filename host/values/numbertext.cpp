@@ -1,4 +1,4 @@
-#include "host/numbertext.h"
+#include "host/values/numbertext.h"
 
 #include <limits>
 

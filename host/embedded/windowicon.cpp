@@ -1,7 +1,7 @@
-#include "host/windowicon.h"
+#include "host/embedded/windowicon.h"
 
-#include "host/mappedpages.h"
-#include "host/windowicon_p.h"
+#include "host/embedded/mappedpages.h"
+#include "host/embedded/windowicon_p.h"
 
 #include <QImage>
 #include <QPixmap>

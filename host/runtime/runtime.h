@@ -8,8 +8,8 @@
 // re-entered only where a service waits in a nested loop (a dialog-mode
 // load, a message box, the open-file dialog, the popup menu).
 
-#include "host/layout.h"
-#include "host/value.h"
+#include "host/runtime/layout.h"
+#include "host/values/value.h"
 
 #include <optional>
 

@@ -4,8 +4,8 @@
 // host and to its tests (through tests/support/unitdriver.h); the program
 // goes through runtime.h, which names no Qt type.
 
-#include "host/layout.h"
-#include "host/runtime.h"
+#include "host/runtime/layout.h"
+#include "host/runtime/runtime.h"
 #include "host/units/unittype_p.h"
 
 #include <QPointer>

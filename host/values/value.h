@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/text.h"
+#include "host/values/text.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "host/mappedpages.h"
+#include "host/embedded/mappedpages.h"
 
 #include <sys/mman.h>
 #include <unistd.h>

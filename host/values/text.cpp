@@ -1,6 +1,6 @@
-#include "host/text.h"
+#include "host/values/text.h"
 
-#include "host/codec.h"
+#include "host/values/codec.h"
 
 namespace host {
 

@@ -1,7 +1,7 @@
 // Properties read and written by number: the common ones, then the unit
 // type's own, as each type describes them.
 
-#include "host/runtime_p.h"
+#include "host/runtime/runtime_p.h"
 
 namespace host {
 namespace {

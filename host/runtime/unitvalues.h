@@ -4,7 +4,7 @@
 // edit box and the state of a check or radio box. Fatal as readProperty and
 // writeProperty are for a unit that does not resolve.
 
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 
 namespace host {
 

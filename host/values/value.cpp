@@ -1,4 +1,4 @@
-#include "host/value.h"
+#include "host/values/value.h"
 
 #include <cmath>
 #include <limits>

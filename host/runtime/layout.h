@@ -4,7 +4,7 @@
 // units, each with a type, a parent, a rectangle, initial values and the
 // events that have handlers. The runtime builds widgets from these.
 
-#include "host/text.h"
+#include "host/values/text.h"
 
 #include <array>
 #include <compare>

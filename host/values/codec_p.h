@@ -4,7 +4,7 @@
 // Private to the host (and its tests), so that the program's code never
 // handles a Qt string.
 
-#include "host/codec.h"
+#include "host/values/codec.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "host/runtime.h"
+#include "host/runtime/runtime.h"
 
-#include "host/codec_p.h"
-#include "host/runtime_p.h"
-#include "host/runtime_testing.h"
+#include "host/values/codec_p.h"
+#include "host/runtime/runtime_p.h"
+#include "host/runtime/runtime_testing.h"
 #include "host/units/window_p.h"
 
 #include <QApplication>
