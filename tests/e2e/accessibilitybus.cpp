@@ -1,4 +1,5 @@
 #include "accessibilitybus.h"
+#include "waiting.h"
 
 #include "desktopsession.h"
 
@@ -7,8 +8,6 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QDeadlineTimer>
-#include <QThread>
 
 #include <optional>
 #include <utility>
@@ -175,14 +174,14 @@ AccessibilityBus::AccessibilityBus()
 
     // The launcher names the accessibility bus on the session bus once it is up.
     const QDBusConnection session = QDBusConnection::connectToBus(m_sessionAddress, QStringLiteral("a11y-session"));
-    QDeadlineTimer deadline(10000);
-    while (m_address.isEmpty() && !deadline.hasExpired()) {
-        m_address = callOn(session, QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-                           QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"))
-                        .toString();
-        if (m_address.isEmpty())
-            QThread::msleep(100);
-    }
+    testsupport::waitUntil(
+        [&] {
+            m_address = callOn(session, QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                               QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress"))
+                            .toString();
+            return !m_address.isEmpty();
+        },
+        std::chrono::seconds(10), std::chrono::milliseconds(100));
     if (m_address.isEmpty()) {
         m_failure = QStringLiteral("the AT-SPI bus launcher did not start (at-spi2-core)");
         return;
@@ -250,16 +249,16 @@ QStringList AccessibilityBus::focused(const QString& role, int timeoutMs)
     QStringList names;
     if (!m_focusListener)
         return names;
-    QDeadlineTimer deadline(timeoutMs);
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        for (const QString& heard : m_focusListener->take()) {
-            if (heard.startsWith(role + QLatin1Char('|')))
-                names.append(heard.section(QLatin1Char('|'), 1));
-        }
-        if (names.isEmpty())
-            QThread::msleep(50);
-    } while (names.isEmpty() && !deadline.hasExpired());
+    testsupport::waitUntil(
+        [&] {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            for (const QString& heard : m_focusListener->take()) {
+                if (heard.startsWith(role + QLatin1Char('|')))
+                    names.append(heard.section(QLatin1Char('|'), 1));
+            }
+            return !names.isEmpty();
+        },
+        std::chrono::milliseconds(timeoutMs), std::chrono::milliseconds(50));
     return names;
 }
 

@@ -1,8 +1,9 @@
 #include "desktopsession.h"
 
+#include "waiting.h"
+
 #include <algorithm>
 
-#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -89,32 +90,25 @@ QString DesktopSession::run(const QString& program, const QStringList& arguments
     return ended ? QString::fromStdString(output) : QString();
 }
 
+QStringList DesktopSession::windowsTitled(const QString& title) const
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                           QRegularExpression::escape(title)})
+        .split(u'\n', Qt::SkipEmptyParts);
+}
+
 unsigned long DesktopSession::waitForWindow(const QString& title, int timeoutMs) const
 {
-    QDeadlineTimer deadline(timeoutMs);
-    do {
-        const QString found = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                              QStringLiteral("--name"), QRegularExpression::escape(title)});
-        const QStringList ids = found.split(u'\n', Qt::SkipEmptyParts);
-        if (!ids.isEmpty())
-            return ids.first().toULong();
-        QThread::msleep(50);
-    } while (!deadline.hasExpired());
-    return 0;
+    QStringList ids;
+    testsupport::waitUntil([&] { return !(ids = windowsTitled(title)).isEmpty(); }, std::chrono::milliseconds(timeoutMs),
+                           std::chrono::milliseconds(50));
+    return ids.isEmpty() ? 0 : ids.first().toULong();
 }
 
 bool DesktopSession::waitForNoWindow(const QString& title, int timeoutMs) const
 {
-    QDeadlineTimer deadline(timeoutMs);
-    do {
-        if (run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                            QStringLiteral("--name"), QRegularExpression::escape(title)})
-                .trimmed()
-                .isEmpty())
-            return true;
-        QThread::msleep(50);
-    } while (!deadline.hasExpired());
-    return false;
+    return testsupport::waitUntil([&] { return windowsTitled(title).isEmpty(); }, std::chrono::milliseconds(timeoutMs),
+                                  std::chrono::milliseconds(50));
 }
 
 QString DesktopSession::windowTitle(unsigned long window) const
@@ -272,13 +266,12 @@ QString DesktopSession::copyText(unsigned long window, int x, int y, const QStri
     for (int attempt = 0; attempt < 3 && text == marker; ++attempt) {
         click(window, x, y);
         key(keys + QStringList{QStringLiteral("ctrl+c")});
-        QDeadlineTimer deadline(2000);
-        do {
-            text = run(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-            if (text != marker)
-                break;
-            QThread::msleep(50);
-        } while (!deadline.hasExpired());
+        testsupport::waitUntil(
+            [&] {
+                text = run(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+                return text != marker;
+            },
+            std::chrono::seconds(2), std::chrono::milliseconds(50));
     }
     return text;
 }

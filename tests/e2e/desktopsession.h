@@ -80,6 +80,8 @@ public:
     bool screenshot(const QString& path) const;
 
 private:
+    /// The ids of the visible windows whose title contains `title`.
+    QStringList windowsTitled(const QString& title) const;
     /// Puts text in the clipboard, served until a program takes it over.
     void serveClipboard(const QString& text) const;
 

@@ -1,4 +1,5 @@
 #include "programfixture.h"
+#include "waiting.h"
 
 #include <QImageReader>
 #include <QThread>
@@ -145,10 +146,8 @@ QString ProgramTest::listCell(int row, int column)
 
 bool ProgramTest::soundHeardAfter(Clock::time_point since, std::chrono::milliseconds timeout) const
 {
-    const auto deadline = Clock::now() + timeout;
-    while (!m_recorder->firstLoud(since) && Clock::now() < deadline)
-        QThread::msleep(20);
-    return m_recorder->firstLoud(since).has_value();
+    return testsupport::waitUntil([&] { return m_recorder->firstLoud(since).has_value(); }, timeout,
+                                  std::chrono::milliseconds(20));
 }
 
 bool ProgramTest::answerMessageBox(const QString& title)

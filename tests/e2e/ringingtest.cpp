@@ -4,6 +4,7 @@
 // with the default sound.
 
 #include "programfixture.h"
+#include "waiting.h"
 #include "windowmoves.h"
 
 #include <QThread>
@@ -31,15 +32,16 @@ TEST_F(RingingOnDesktop, ShakingWindowMovesInTenPixelStepsAndJumpsToHalfTheScree
     // 1280 × 800 screen.
     const QSize screen = m_desktop.screenSize();
     const QPoint middle(screen.width() / 2, screen.height() / 2);
-    const auto deadline = Clock::now() + 20s;
     std::vector<QPoint> seen;
     std::size_t landed = 0;
-    while (Clock::now() < deadline && landed == 0) {
-        QThread::msleep(100);
-        seen = moves.positions();
-        for (std::size_t index = 1; index < seen.size() && landed == 0; ++index)
-            landed = (seen[index] - middle).manhattanLength() <= 30 ? index : 0;
-    }
+    testsupport::waitUntil(
+        [&] {
+            seen = moves.positions();
+            for (std::size_t index = 1; index < seen.size() && landed == 0; ++index)
+                landed = (seen[index] - middle).manhattanLength() <= 30 ? index : 0;
+            return landed != 0;
+        },
+        20s, 100ms);
     ASSERT_GT(landed, 0u) << "no jump to half the screen within a minute";
 
     // Until then it shook in steps of 10 pixels, on a grid of 10 pixels. A few

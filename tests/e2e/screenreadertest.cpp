@@ -5,9 +5,9 @@
 // events.
 
 #include "accessibilitybus.h"
+#include "waiting.h"
 #include "programfixture.h"
 
-#include <QThread>
 
 #include <algorithm>
 
@@ -31,13 +31,12 @@ TEST_F(ScreenReader, ReadsTheClockTheListTheButtonsTheRingingWindowAndTheMenu)
         QStringLiteral("cell|7:5|"), QStringLiteral("cell|起床|"), QStringLiteral("alert message|闹钟1|"),
         QStringLiteral("label|时间到！|"), QStringLiteral("text|备注|起床"), QStringLiteral("push button|停止|")};
     QStringList tree;
-    const auto deadline = Clock::now() + 10s;
-    do {
-        tree = bus.tree();
-        if (std::all_of(expected.begin(), expected.end(), [&](const QString& line) { return tree.contains(line); }))
-            break;
-        QThread::msleep(200);
-    } while (Clock::now() < deadline);
+    testsupport::waitUntil(
+        [&] {
+            tree = bus.tree();
+            return std::all_of(expected.begin(), expected.end(), [&](const QString& line) { return tree.contains(line); });
+        },
+        10s, 200ms);
     for (const QString& line : expected)
         EXPECT_TRUE(tree.contains(line)) << line.toStdString() << "\nread:\n" << tree.join('\n').toStdString();
 

@@ -1,12 +1,11 @@
 #include "waylandcompositor.h"
+#include "waiting.h"
 
 #include "desktopsession.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QThread>
 
 namespace {
 
@@ -35,14 +34,11 @@ WaylandCompositor::WaylandCompositor()
                            QStringLiteral("--logger-scopes=log,proto"),
                            QStringLiteral("--log=") + runtime() + QStringLiteral("/weston.log")}),
         testsupport::ProcessGroup::Options{.environment = environmentOf(environment),
-                                           .output = testsupport::ProcessGroup::Output::Discarded,
                                            .errorFile = errors});
     const QString socket = runtime() + u'/' + kSocket;
-    QDeadlineTimer deadline(20000);
-    bool ended = !m_process->started();
-    while (!ended && !QFile::exists(socket) && !deadline.hasExpired())
-        ended = m_process->waitForExit(std::chrono::milliseconds(50)).has_value();
-    if (ended || !QFile::exists(socket))
+    testsupport::waitUntil([&] { return QFile::exists(socket) || !m_process->isRunning(); }, std::chrono::seconds(20),
+                           std::chrono::milliseconds(50));
+    if (!m_process->isRunning() || !QFile::exists(socket))
         m_failure = QStringLiteral("weston did not come up:\n") +
                     QString::fromStdString(testsupport::readFile(errors)) + log().right(2000);
 }
@@ -83,8 +79,7 @@ bool WaylandCompositor::waitForWindow(const QString& title, int frames, int time
     };
     const QString titled = QStringLiteral("client (\\S+) rq xdg_toplevel@(\\d+)\\.set_title\\(\"%1\"\\)")
                                .arg(QRegularExpression::escape(title));
-    QDeadlineTimer deadline(timeoutMs);
-    do {
+    return testsupport::waitUntil([&] {
         const QString text = log();
         const auto named = QRegularExpression(titled).match(text);
         const QString client = named.captured(1);
@@ -95,9 +90,6 @@ bool WaylandCompositor::waitForWindow(const QString& title, int frames, int time
             text, QStringLiteral("client %1 rq \\S+\\.get_xdg_surface\\(new id xdg_surface@%2, wl_surface@(\\d+)\\)")
                       .arg(client, xdgSurface));
         const QString frame = QStringLiteral("client %1 rq wl_surface@%2.attach(wl_buffer@").arg(client, surface);
-        if (named.hasMatch() && !surface.isEmpty() && text.count(frame) >= frames)
-            return true;
-        QThread::msleep(100);
-    } while (!deadline.hasExpired());
-    return false;
+        return named.hasMatch() && !surface.isEmpty() && text.count(frame) >= frames;
+    }, std::chrono::milliseconds(timeoutMs), std::chrono::milliseconds(100));
 }

@@ -9,8 +9,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <string_view>
 #include <thread>
+#include <utility>
 
 extern char** environ;
 
@@ -47,10 +47,7 @@ ProcessGroup::ProcessGroup(const std::vector<std::string>& command, const Option
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    if (options.output == Output::Discarded) {
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-    } else if (captured) {
+    if (captured) {
         posix_spawn_file_actions_adddup2(&actions, pipe[1], STDOUT_FILENO);
         if (options.output == Output::CapturedWithErrors)
             posix_spawn_file_actions_adddup2(&actions, pipe[1], STDERR_FILENO);
@@ -104,40 +101,37 @@ std::optional<int> ProcessGroup::waitForExit(std::chrono::milliseconds timeout)
     return m_exit;
 }
 
+bool ProcessGroup::readMore(std::chrono::steady_clock::time_point deadline)
+{
+    pollfd ready{m_output, POLLIN, 0};
+    char chunk[4096];
+    ssize_t got = 0;
+    if (m_output >= 0 && ::poll(&ready, 1, remainingMs(deadline)) > 0)
+        got = ::read(m_output, chunk, sizeof chunk);
+    if (got > 0)
+        m_buffer.append(chunk, static_cast<std::size_t>(got));
+    return got > 0;
+}
+
 std::optional<std::string> ProcessGroup::readLine(std::chrono::milliseconds timeout)
 {
     const auto deadline = Clock::now() + timeout;
-    for (;;) {
-        if (const std::size_t end = m_buffer.find('\n'); end != std::string::npos) {
-            std::string line = m_buffer.substr(0, end);
-            m_buffer.erase(0, end + 1);
-            return line;
-        }
-        pollfd ready{m_output, POLLIN, 0};
-        if (m_output < 0 || ::poll(&ready, 1, remainingMs(deadline)) <= 0)
+    std::size_t end;
+    while ((end = m_buffer.find('\n')) == std::string::npos) {
+        if (!readMore(deadline))
             return std::nullopt;
-        char chunk[4096];
-        const ssize_t got = ::read(m_output, chunk, sizeof chunk);
-        if (got <= 0)
-            return std::nullopt;
-        m_buffer.append(chunk, static_cast<std::size_t>(got));
     }
+    std::string line = m_buffer.substr(0, end);
+    m_buffer.erase(0, end + 1);
+    return line;
 }
 
 std::string ProcessGroup::readAll(std::chrono::milliseconds timeout)
 {
     const auto deadline = Clock::now() + timeout;
-    pollfd ready{m_output, POLLIN, 0};
-    while (m_output >= 0 && ::poll(&ready, 1, remainingMs(deadline)) > 0) {
-        char chunk[4096];
-        const ssize_t got = ::read(m_output, chunk, sizeof chunk);
-        if (got <= 0)
-            break;
-        m_buffer.append(chunk, static_cast<std::size_t>(got));
+    while (readMore(deadline)) {
     }
-    std::string all;
-    all.swap(m_buffer);
-    return all;
+    return std::exchange(m_buffer, {});
 }
 
 void ProcessGroup::signal(int signalNumber)
@@ -155,21 +149,6 @@ void ProcessGroup::stop()
         ::kill(-m_pid, SIGKILL);
         waitForExit(std::chrono::seconds(3));
     }
-}
-
-std::vector<std::string> environmentWith(const std::vector<std::string>& changes)
-{
-    std::vector<std::string> variables;
-    for (char** variable = environ; *variable; ++variable) {
-        const std::string_view name = std::string_view(*variable).substr(0, std::string_view(*variable).find('='));
-        bool changed = false;
-        for (const std::string& change : changes)
-            changed = changed || change.starts_with(std::string(name) + "=");
-        if (!changed)
-            variables.emplace_back(*variable);
-    }
-    variables.insert(variables.end(), changes.begin(), changes.end());
-    return variables;
 }
 
 std::optional<int> runToEnd(const std::vector<std::string>& command, std::string& output,

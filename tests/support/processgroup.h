@@ -18,8 +18,8 @@ class ProcessGroup final
 {
 public:
     /// Where the program's standard output (and errors) go: this process's,
-    /// nowhere, or a pipe the test reads (its output alone, or with errors).
-    enum class Output { Inherited, Discarded, Captured, CapturedWithErrors };
+    /// or a pipe the test reads (its output alone, or with errors).
+    enum class Output { Inherited, Captured, CapturedWithErrors };
 
     struct Options
     {
@@ -66,15 +66,15 @@ public:
     void stop();
 
 private:
+    // Appends what comes of the output before `deadline`; false when nothing does.
+    bool readMore(std::chrono::steady_clock::time_point deadline);
+
     pid_t m_pid = -1;
     std::optional<int> m_exit;
     int m_output = -1;
     std::string m_buffer;
     std::string m_failure;
 };
-
-/// This process's environment with `changes` (NAME=value) put in.
-std::vector<std::string> environmentWith(const std::vector<std::string>& changes);
 
 /// Runs a command to its end in a group of its own, keeping what it wrote
 /// (its output and errors, unless `options` captures the output alone); its

@@ -18,13 +18,15 @@ std::function<void()>& waitStep()
 
 } // namespace
 
-bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
+               std::chrono::milliseconds interval)
 {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
         if (std::chrono::steady_clock::now() >= deadline)
             return condition();
         waitStep()();
+        std::this_thread::sleep_for(interval);
     }
     return true;
 }

@@ -9,9 +9,11 @@
 
 namespace testsupport {
 
-/// Checks `condition` until it holds or `timeout` has passed; returns condition().
-bool waitUntil(const std::function<bool()>& condition,
-               std::chrono::milliseconds timeout = std::chrono::seconds(5));
+/// Checks `condition` until it holds or `timeout` has passed, every
+/// `interval` at the most (a check that runs another program wants a pause
+/// between runs); returns condition().
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(5),
+               std::chrono::milliseconds interval = std::chrono::milliseconds(0));
 
 /// Replaces what waitUntil does between checks; an empty function restores the sleep.
 void setWaitStep(std::function<void()> step);

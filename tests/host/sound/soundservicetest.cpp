@@ -179,6 +179,12 @@ std::string mp3Tone()
     return soundtest::encodeMp3({.frames = 4000});
 }
 
+// A file of the test's folder, made from `bytes`.
+std::function<std::string(const TemporaryFolder&)> fileOf(const char* name, std::function<std::string()> bytes)
+{
+    return [=](const TemporaryFolder& folder) { return folder.write(name, bytes()); };
+}
+
 INSTANTIATE_TEST_SUITE_P(
     SoundService, HostileInputs,
     ::testing::Values(
@@ -186,35 +192,24 @@ INSTANTIATE_TEST_SUITE_P(
         HostileInput{"Directory", [](const TemporaryFolder& f) { return f.path(); }},
         HostileInput{"Fifo",
                      [](const TemporaryFolder& f) {
-                         const std::string fifo = f.file("fifo.mp3");
-                         EXPECT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-                         return fifo;
+                         EXPECT_EQ(mkfifo(f.file("fifo.mp3").c_str(), 0600), 0);
+                         return f.file("fifo.mp3");
                      }},
         HostileInput{"DevZero", [](const TemporaryFolder&) { return std::string("/dev/zero"); }},
         HostileInput{"DevUrandom", [](const TemporaryFolder&) { return std::string("/dev/urandom"); }},
         HostileInput{"Sparse2GiBOfZeros",
                      [](const TemporaryFolder& f) {
-                         const std::string sparse = f.write("sparse.mp3", "");
-                         EXPECT_EQ(truncate(sparse.c_str(), 2LL << 30), 0);
-                         return sparse;
+                         EXPECT_EQ(truncate(f.write("sparse.mp3", "").c_str(), 2LL << 30), 0);
+                         return f.file("sparse.mp3");
                      }},
-        HostileInput{"ZeroLengthFile", [](const TemporaryFolder& f) { return f.write("empty.mp3", ""); }},
-        HostileInput{"EightMiBOfZeros",
-                     [](const TemporaryFolder& f) { return f.write("zeros.mp3", std::string(8 << 20, '\0')); }},
-        HostileInput{"WavRenamedMp3",
-                     [](const TemporaryFolder& f) { return f.write("wave.mp3", soundtest::wavFile(200000)); }},
-        HostileInput{"OnlyTags",
-                     [](const TemporaryFolder& f) {
-                         return f.write("tags.mp3", soundtest::id3v2Tag(3, true) + soundtest::id3v1Tag());
-                     }},
-        HostileInput{"First300Bytes",
-                     [](const TemporaryFolder& f) { return f.write("truncated.mp3", mp3Tone().substr(0, 300)); }},
+        HostileInput{"ZeroLengthFile", fileOf("empty.mp3", [] { return std::string(); })},
+        HostileInput{"EightMiBOfZeros", fileOf("zeros.mp3", [] { return std::string(8 << 20, '\0'); })},
+        HostileInput{"WavRenamedMp3", fileOf("wave.mp3", [] { return soundtest::wavFile(200000); })},
+        HostileInput{"OnlyTags", fileOf("tags.mp3", [] { return soundtest::id3v2Tag(3, true) + soundtest::id3v1Tag(); })},
+        HostileInput{"First300Bytes", fileOf("truncated.mp3", [] { return mp3Tone().substr(0, 300); })},
         HostileInput{"EightKilohertzStream",
-                     [](const TemporaryFolder& f) {
-                         return f.write("8k.mp3", soundtest::encodeMp3({.rate = 8000, .channels = 1, .frames = 8000}));
-                     }},
-        HostileInput{"PathOutsideGbk",
-                     [](const TemporaryFolder& f) { return f.write("\xF0\x9F\x94\x94.mp3", mp3Tone()); }, true},
+                     fileOf("8k.mp3", [] { return soundtest::encodeMp3({.rate = 8000, .channels = 1, .frames = 8000}); })},
+        HostileInput{"PathOutsideGbk", fileOf("\xF0\x9F\x94\x94.mp3", mp3Tone), true},
         HostileInput{"PathOf4KiB",
                      [](const TemporaryFolder& f) {
                          std::string longPath = f.path();
@@ -223,18 +218,10 @@ INSTANTIATE_TEST_SUITE_P(
                          return longPath;
                      }},
         HostileInput{"HugeExtendedHeader",
-                     [](const TemporaryFolder& f) {
-                         std::string tag = soundtest::id3v2Tag(3, true);
-                         tag.replace(10, 4, "\x7F\xFF\xFF\xFF");
-                         return f.write("extended.mp3", tag + mp3Tone());
-                     },
+                     fileOf("extended.mp3", [] { return soundtest::id3v2Tag(3, true).replace(10, 4, "\x7F\xFF\xFF\xFF") + mp3Tone(); }),
                      true},
         HostileInput{"TruncatedLastFrame",
-                     [](const TemporaryFolder& f) {
-                         const std::string mp3 = mp3Tone();
-                         return f.write("lastframe.mp3", mp3.substr(0, mp3.size() - 100));
-                     },
-                     true}),
+                     fileOf("lastframe.mp3", [] { return mp3Tone().substr(0, mp3Tone().size() - 100); }), true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SoundServiceTest, GarbageEndsInBoundedTimeAndMemory)

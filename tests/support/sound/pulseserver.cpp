@@ -55,17 +55,15 @@ void PulseServer::start()
     // new stream starts only when it wakes.
     const std::string folder = m_folder.path();
     m_daemon.emplace(
-        std::vector<std::string>{"pulseaudio", "--daemonize=no", "-n", "--system=no", "--use-pid-file=no",
-                                 "--exit-idle-time=-1", "--disallow-exit", "--disallow-module-loading", "--disable-shm=yes",
-                                 "--log-target=stderr", "--log-level=warning",
+        std::vector<std::string>{"env", "HOME=" + folder, "XDG_RUNTIME_DIR=" + folder + "/runtime",
+                                 "XDG_CONFIG_HOME=" + folder + "/config", "PULSE_RUNTIME_PATH=" + folder + "/runtime",
+                                 "PULSE_STATE_PATH=" + folder + "/state", "pulseaudio", "--daemonize=no", "-n",
+                                 "--system=no", "--use-pid-file=no", "--exit-idle-time=-1", "--disallow-exit",
+                                 "--disallow-module-loading", "--disable-shm=yes", "--log-target=stderr",
+                                 "--log-level=warning",
                                  "--load=module-null-sink sink_name=tikora_null rate=44100 channels=2 norewinds=1",
                                  "--load=module-native-protocol-unix auth-anonymous=1 socket=" + m_socket},
-        testsupport::ProcessGroup::Options{
-            .environment = testsupport::environmentWith(
-                {"HOME=" + folder, "XDG_RUNTIME_DIR=" + folder + "/runtime", "XDG_CONFIG_HOME=" + folder + "/config",
-                 "PULSE_RUNTIME_PATH=" + folder + "/runtime", "PULSE_STATE_PATH=" + folder + "/state"}),
-            .output = testsupport::ProcessGroup::Output::Discarded,
-            .errorFile = m_folder.file("log")});
+        testsupport::ProcessGroup::Options{.errorFile = m_folder.file("log")});
 }
 
 void PulseServer::stop()
