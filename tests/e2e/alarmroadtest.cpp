@@ -118,7 +118,7 @@ TEST_F(AlarmRoad, EveryDayAlarmRingsOnTheNextDayAndAWorkingDaysOneNotOnSaturday)
     // Each alarm's minute on Friday, then on Saturday, as a laptop woken the next morning finds it.
     QStringList heard;
     for (const int day : {0, 1}) {
-        for (const QString slot : {QStringLiteral("闹钟1"), QStringLiteral("闹钟2")}) {
+        for (const QString& slot : {QStringLiteral("闹钟1"), QStringLiteral("闹钟2")}) {
             m_program->setClock(friday.addDays(day).addSecs(slot.endsWith('1') ? 58 : 118));
             const auto since = Clock::now();
             const unsigned long ring = m_desktop.waitForWindow(slot, 5000);
