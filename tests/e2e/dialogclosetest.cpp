@@ -46,5 +46,7 @@ TEST(DialogOnDesktop, DisabledMainWindowStaysWhenTheWindowManagerClosesIt)
 
     // Enabled again, it closes, and the program ends with it.
     desktop.closeWindow(main);
-    EXPECT_EQ(program->waitForExit(std::chrono::seconds(10)), 0);
+    const std::optional<int> code = program->waitForExit(std::chrono::seconds(10));
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, 0);
 }
